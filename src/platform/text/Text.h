@@ -1,0 +1,25 @@
+#pragma once
+// Text helpers shared by every layer. Text inside the program is UTF-8 in std::string;
+// std::wstring (UTF-32 on Linux) appears only where a character-wise view is needed.
+
+#include <string>
+#include <string_view>
+
+namespace vorn::platform {
+
+// Strict conversions; invalid UTF-8 sequences become U+FFFD, never undefined reads.
+std::wstring utf8ToWide(std::string_view utf8);
+std::string wideToUtf8(std::wstring_view wide);
+
+// Unicode-aware lower-casing of UTF-8 text (Latin, Greek, Cyrillic and every other script
+// the C library's UTF-8 tables know), used wherever names compare without regard to case.
+std::string foldCase(std::string_view utf8);
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+// Removes white space (ASCII and Unicode spaces) at both ends.
+std::string trimSpace(std::string_view utf8);
+
+// printf into a std::string.
+std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace vorn::platform

@@ -1,0 +1,32 @@
+#pragma once
+// Test support: a private temporary folder that stands in for the user's home and XDG
+// folders while a test runs, so no test touches the real user data.
+
+#include <filesystem>
+#include <string>
+
+namespace vorn::test {
+
+class TempHome {
+public:
+    TempHome();
+    ~TempHome();
+    TempHome(const TempHome&) = delete;
+    TempHome& operator=(const TempHome&) = delete;
+
+    const std::filesystem::path& root() const { return root_; }
+    std::filesystem::path dataHome() const { return root_ / "data"; }
+    std::filesystem::path configHome() const { return root_ / "config"; }
+
+private:
+    std::filesystem::path root_;
+    std::string savedHome_, savedData_, savedConfig_, savedTmp_;
+    bool hadHome_ = false, hadData_ = false, hadConfig_ = false, hadTmp_ = false;
+};
+
+// Writes bytes to a file, creating its folder.
+void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+// Reads a whole file; empty when missing.
+std::string readBytes(const std::filesystem::path& path);
+
+}  // namespace vorn::test
