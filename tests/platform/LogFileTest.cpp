@@ -13,16 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::tm march5() {
-    std::tm t{};
-    t.tm_year = 2026 - 1900;
-    t.tm_mon = 2;
-    t.tm_mday = 5;
-    t.tm_hour = 7;
-    t.tm_min = 8;
-    t.tm_sec = 9;
-    return t;
-}
+std::tm march5() { return vorn::test::makeLocalTime(2026, 3, 5, 7, 8, 9); }
 
 fs::path logPath(const TempHome& home) {
     return home.dataHome() / "VORN  P6" / "Ombrix.log";

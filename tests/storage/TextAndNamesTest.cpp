@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/TempHome.h"
+
 #include <cstring>
 #include <regex>
 
@@ -10,13 +12,7 @@
 using namespace vorn::storage;
 
 TEST(TimestampId, FormatsLocalTimeWithZeroPaddedFields) {
-    std::tm t{};
-    t.tm_year = 2024 - 1900;
-    t.tm_mon = 2;
-    t.tm_mday = 7;
-    t.tm_hour = 9;
-    t.tm_min = 5;
-    t.tm_sec = 1;
+    std::tm t = vorn::test::makeLocalTime(2024, 3, 7, 9, 5, 1);
     EXPECT_EQ(MakeTimestampId(t, 42), "2024_03_07_09_05_01_042");
     EXPECT_TRUE(
         std::regex_match(MakeTimestampId(), std::regex(R"(\d{4}_\d\d_\d\d_\d\d_\d\d_\d\d_\d{3})")));
