@@ -1,4 +1,5 @@
 #include "ui/framework/PaintManager.h"
+#include "ui/framework/PaintManagerTargets.h"
 
 #include <algorithm>
 
@@ -91,6 +92,12 @@ CPaintManagerUI::~CPaintManagerUI() {
     all.erase(std::remove(all.begin(), all.end(), this), all.end());
     observers_.clear();
     asyncNotify_.clear();
+    timers_.clear();
+    loopTarget_.reset();
+    for (CControlUI* c : delayedCleanup_) {
+        delete c;
+    }
+    delayedCleanup_.clear();
     CControlUI* root = root_;
     root_ = nullptr;
     delete root;

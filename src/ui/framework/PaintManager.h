@@ -99,6 +99,17 @@ class CPaintManagerUI {
     // Delivers notifications queued with async = true (the message loop calls this).
     void FlushAsyncNotify();
 
+    // Control timers on the UI loop: "timer" notifications (wParam: the id) every `elapse`
+    // milliseconds until killed. False without a UI loop.
+    bool SetTimer(CControlUI* control, unsigned timerId, unsigned elapse);
+    bool KillTimer(CControlUI* control, unsigned timerId);
+    void KillTimer(CControlUI* control);
+    void RemoveAllTimers();
+    bool HasTimer(CControlUI* control, unsigned timerId) const;
+
+    // Destroys a control that left the tree once the current event is over.
+    void AddDelayedCleanup(CControlUI* control);
+
     // Focus and input.
     CControlUI* GetFocus() const { return focus_; }
     void SetFocus(CControlUI* control);
@@ -179,6 +190,10 @@ class CPaintManagerUI {
     }
 
   private:
+    struct TimerTarget;
+    struct LoopTarget;
+    void fireTimer(CControlUI* control, unsigned timerId);
+    void runDeferred();
     void unregisterTree(CControlUI* control);
     void updateHot(CControlUI* target, UiPoint point, uint32_t keyState);
     void restyle();
@@ -195,6 +210,9 @@ class CPaintManagerUI {
     std::vector<INotifyUI*> notifiers_;
     std::vector<TNotifyUI> asyncNotify_;
     std::vector<IControlObserver*> observers_;
+    std::map<CControlUI*, std::unique_ptr<TimerTarget>> timers_;
+    std::unique_ptr<LoopTarget> loopTarget_;
+    std::vector<CControlUI*> delayedCleanup_;
     std::map<std::string, std::vector<CControlUI*>> optionGroups_;
     std::map<std::string, std::string> defaultAttributes_;
     std::map<std::string, std::string> styles_;

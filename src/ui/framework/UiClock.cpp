@@ -1,13 +1,11 @@
 #include "ui/framework/UiClock.h"
 
-#include <chrono>
+#include "platform/clock/Clock.h"
 
 namespace vorn::ui {
 
 uint64_t uiTickCount() {
-    using namespace std::chrono;
-    return static_cast<uint64_t>(
-        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    return platform::tickCount();
 }
 
 }  // namespace vorn::ui
