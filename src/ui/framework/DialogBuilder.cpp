@@ -2,6 +2,8 @@
 
 #include <pugixml.hpp>
 
+#include <filesystem>
+
 #include "platform/debug/DebugSink.h"
 #include "platform/text/Text.h"
 #include "ui/framework/Container.h"
@@ -26,6 +28,11 @@ bool loadLayout(pugi::xml_document& doc, std::string_view xml, std::string& erro
         }
     } else {
         std::string path = CPaintManagerUI::ResolveResourcePath(xml);
+        // Skins named without extension ("XML_MSG") are stored as .xml files.
+        std::error_code ec;
+        if (!std::filesystem::exists(path, ec) && std::filesystem::path(path).extension().empty()) {
+            path += ".xml";
+        }
         result = doc.load_file(path.c_str());
         if (!result) {
             error = platform::formatText("layout file %s: %s at offset %td", path.c_str(),

@@ -21,7 +21,7 @@ void registerIconFile(unsigned resourceId, std::string_view skinFile) {
 std::string iconFile(unsigned resourceId) {
     auto it = icons().find(resourceId);
     return CPaintManagerUI::ResolveResourcePath(it != icons().end() ? it->second
-                                                                    : "common/app_icon.png");
+                                                                    : "common/app_icon.svg");
 }
 
 }  // namespace vorn::ui

@@ -10,7 +10,7 @@ namespace vorn::ui {
 inline constexpr unsigned kAppIconId = 107;
 
 void registerIconFile(unsigned resourceId, std::string_view skinFile);
-// The image of a resource number, as a path below the resource folder ("common/app_icon.png"
+// The image of a resource number, as a path below the resource folder ("common/app_icon.svg"
 // when the number is not registered).
 std::string iconFile(unsigned resourceId);
 

@@ -8,6 +8,7 @@
 #include "platform/text/Text.h"
 #include "ui/framework/Control.h"
 #include "ui/framework/UiClock.h"
+#include "ui/framework/Window.h"
 
 namespace vorn::ui {
 namespace {
@@ -712,6 +713,9 @@ void CPaintManagerUI::SetDPI(int dpi) {
     int newScale = dpi_.GetScale();
     if (oldScale != newScale && (clientSize_.cx > 0 || clientSize_.cy > 0)) {
         clientSize_ = {clientSize_.cx * newScale / oldScale, clientSize_.cy * newScale / oldScale};
+        if (window_ != nullptr && window_->IsWindow()) {
+            window_->ResizeClient(clientSize_.cx, clientSize_.cy);  // the window follows
+        }
     }
     ResetDPIAssets();
 }
