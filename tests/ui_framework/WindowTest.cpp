@@ -214,7 +214,8 @@ TEST(Window, MessagesAndTimersGoThroughTheLoop) {
 
     // A worker's send waits until the UI thread has handled it.
     intptr_t answer = 0;
-    std::thread worker([&] { answer = CWindowWnd::SendMessage(w.GetHWND(), WM_USER + 7, 50, 0); });
+    std::thread worker(
+        [&] { answer = CWindowWnd::SendMessageTo(w.GetHWND(), WM_USER + 7, 50, 0); });
     ASSERT_TRUE(ui.loop().waitForMessage(5000));
     ui.loop().runPending();
     worker.join();
@@ -222,8 +223,8 @@ TEST(Window, MessagesAndTimersGoThroughTheLoop) {
 
     UiWindowHandle h = w.GetHWND();
     w.DestroyWindow();
-    EXPECT_FALSE(CWindowWnd::PostMessage(h, WM_USER + 8));
-    EXPECT_EQ(CWindowWnd::SendMessage(h, WM_USER + 8), 0);
+    EXPECT_FALSE(CWindowWnd::PostMessageTo(h, WM_USER + 8));
+    EXPECT_EQ(CWindowWnd::SendMessageTo(h, WM_USER + 8), 0);
 }
 
 TEST(Menu, ChoosingAnItemSendsMenuClickToTheOwnerAndCloses) {

@@ -71,7 +71,8 @@ std::string CTrayIcon::GetIconFile() const {
 
 void CTrayIcon::OnTrayMouse(uint32_t mouseMessage) {
     if (visible_ && receiver_ != 0) {
-        CWindowWnd::PostMessage(receiver_, message_, iconId_, static_cast<intptr_t>(mouseMessage));
+        CWindowWnd::PostMessageTo(receiver_, message_, iconId_,
+                                  static_cast<intptr_t>(mouseMessage));
     }
 }
 

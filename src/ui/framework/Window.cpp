@@ -276,8 +276,8 @@ bool CWindowWnd::PostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
     return handle_ != 0 && loop_ != nullptr && loop_->post(this, {message, wParam, lParam});
 }
 
-intptr_t CWindowWnd::SendMessage(UiWindowHandle target, uint32_t message, uintptr_t wParam,
-                                 intptr_t lParam) {
+intptr_t CWindowWnd::SendMessageTo(UiWindowHandle target, uint32_t message, uintptr_t wParam,
+                                   intptr_t lParam) {
     CWindowWnd* window = nullptr;
     platform::MessageLoop* loop = nullptr;
     {
@@ -296,8 +296,8 @@ intptr_t CWindowWnd::SendMessage(UiWindowHandle target, uint32_t message, uintpt
     return loop->send(window, {message, wParam, lParam});
 }
 
-bool CWindowWnd::PostMessage(UiWindowHandle target, uint32_t message, uintptr_t wParam,
-                             intptr_t lParam) {
+bool CWindowWnd::PostMessageTo(UiWindowHandle target, uint32_t message, uintptr_t wParam,
+                               intptr_t lParam) {
     std::lock_guard lock(gRegistryMutex);
     auto it = gRegistry.find(target);
     if (it == gRegistry.end() || it->second->loop_ == nullptr) {

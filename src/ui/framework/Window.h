@@ -77,10 +77,10 @@ class CWindowWnd : public platform::MessageTarget {
     // at once; from other threads it waits for the UI thread. 0 without a loop or window.
     intptr_t SendMessage(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0);
     bool PostMessage(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0);
-    static intptr_t SendMessage(UiWindowHandle target, uint32_t message, uintptr_t wParam = 0,
-                                intptr_t lParam = 0);
-    static bool PostMessage(UiWindowHandle target, uint32_t message, uintptr_t wParam = 0,
-                            intptr_t lParam = 0);
+    static intptr_t SendMessageTo(UiWindowHandle target, uint32_t message, uintptr_t wParam = 0,
+                                  intptr_t lParam = 0);
+    static bool PostMessageTo(UiWindowHandle target, uint32_t message, uintptr_t wParam = 0,
+                              intptr_t lParam = 0);
 
     // Window timers: WM_TIMER (wParam: the id) every `elapse` milliseconds until killed.
     bool SetTimer(unsigned timerId, unsigned elapse);
