@@ -36,13 +36,17 @@ bool CComboUI::AddAt(CControlUI* control, int index) {
     if (!CContainerUI::AddAt(control, index)) {
         return false;
     }
-    if (IListItemUI* item = listItemOf(control)) {
+    IListItemUI* item = listItemOf(control);
+    if (item != nullptr) {
         item->SetOwner(this);
     }
     if (curSel_ >= index) {
         ++curSel_;
     }
     reindex(index);
+    if (item != nullptr && item->IsSelected()) {
+        SelectItem(index, false, false);  // arrives selected (layout attribute)
+    }
     NotifyChanged(CHANGE_ITEMS);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ui/framework/List.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "ui/framework/PaintManager.h"
 #include "ui/framework/RenderEngine.h"
@@ -96,6 +97,13 @@ UiSize CListElementUI::EstimateSize(UiSize available) {
     return size;
 }
 
+void CListElementUI::SetAttribute(std::string_view name, std::string_view value) {
+    if (name == "selected") {
+        Select(parseBool(value), false);
+    }
+    CControlUI::SetAttribute(name, value);
+}
+
 std::string CListLabelElementUI::GetClass() const {
     return "ListLabelElementUI";
 }
@@ -157,6 +165,16 @@ void CListTextElementUI::SetText(int column, std::string_view text) {
     }
 }
 
+void CListTextElementUI::SetAttribute(std::string_view name, std::string_view value) {
+    if (name.size() > 4 && name.substr(0, 4) == "text" && std::isdigit(static_cast<unsigned char>(name[4]))) {
+        int column = parseInt(name.substr(4), -1);
+        if (column > 0) {
+            SetText(column, value);
+        }
+    }
+    CListLabelElementUI::SetAttribute(name, value);
+}
+
 void CListTextElementUI::PaintText(IPainter& painter) {
     const TListInfoUI* info = owner_ != nullptr ? owner_->GetListInfo() : nullptr;
     if (info == nullptr || info->columns.empty()) {
@@ -188,6 +206,13 @@ void* CListContainerElementUI::GetInterface(std::string_view name) {
         return this;
     }
     return CContainerUI::GetInterface(name);
+}
+
+void CListContainerElementUI::SetAttribute(std::string_view name, std::string_view value) {
+    if (name == "selected") {
+        Select(parseBool(value), false);
+    }
+    CContainerUI::SetAttribute(name, value);
 }
 
 bool CListContainerElementUI::Activate() {
@@ -292,7 +317,8 @@ bool CListUI::AddAt(CControlUI* control, int index) {
     if (!body_->AddAt(control, index)) {
         return false;
     }
-    if (IListItemUI* item = listItemOf(control)) {
+    IListItemUI* item = listItemOf(control);
+    if (item != nullptr) {
         item->SetOwner(this);
     }
     if (curSel_ >= index) {
@@ -304,6 +330,10 @@ bool CListUI::AddAt(CControlUI* control, int index) {
         }
     }
     reindex(index);
+    if (item != nullptr && item->IsSelected()) {
+        // A row that comes selected (layout attribute) becomes the selection, silently.
+        SelectItem(index, false, false);
+    }
     NotifyChanged(CHANGE_ITEMS);
     return true;
 }

@@ -50,6 +50,7 @@ class CListElementUI : public CControlUI, public CListItemState {
     bool SelectMulti(bool select = true) override { return selectRowMulti(select); }
     void DoEvent(TEventUI& event) override;
     UiSize EstimateSize(UiSize available) override;
+    void SetAttribute(std::string_view name, std::string_view value) override;
     void PaintBkColor(IPainter& painter) override { paintRowBackground(painter); }
 };
 
@@ -71,6 +72,8 @@ class CListTextElementUI : public CListLabelElementUI {
     using CListLabelElementUI::GetText;
     using CListLabelElementUI::SetText;
     int GetColumnCount() const { return static_cast<int>(texts_.size()); }
+    // "text1", "text2", ...: the texts of the further columns.
+    void SetAttribute(std::string_view name, std::string_view value) override;
     void PaintText(IPainter& painter) override;
 
   private:
@@ -91,6 +94,7 @@ class CListContainerElementUI : public CContainerUI, public CListItemState {
     bool SelectMulti(bool select = true) override { return selectRowMulti(select); }
     void DoEvent(TEventUI& event) override;
     UiSize EstimateSize(UiSize available) override;
+    void SetAttribute(std::string_view name, std::string_view value) override;
     void PaintBkColor(IPainter& painter) override { paintRowBackground(painter); }
     // Draws the row background for its state (used by rows that extend the look).
     virtual void DrawItemBk(IPainter& painter) { paintRowBackground(painter); }
