@@ -24,6 +24,8 @@ class IControlObserver {
     virtual void OnLayoutUpdated() = 0;
     // Fonts or scale changed: every control's look needs refreshing.
     virtual void OnTreeRestyled() = 0;
+    // Positions are out of date (UpdateLayout will recompute them).
+    virtual void OnLayoutNeeded() {}
 };
 
 // Measures text for controls that size themselves by their text (autocalcwidth). The

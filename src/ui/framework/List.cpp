@@ -166,7 +166,8 @@ void CListTextElementUI::SetText(int column, std::string_view text) {
 }
 
 void CListTextElementUI::SetAttribute(std::string_view name, std::string_view value) {
-    if (name.size() > 4 && name.substr(0, 4) == "text" && std::isdigit(static_cast<unsigned char>(name[4]))) {
+    if (name.size() > 4 && name.substr(0, 4) == "text" &&
+        std::isdigit(static_cast<unsigned char>(name[4]))) {
         int column = parseInt(name.substr(4), -1);
         if (column > 0) {
             SetText(column, value);

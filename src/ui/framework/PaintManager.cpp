@@ -256,8 +256,12 @@ std::string CPaintManagerUI::GetWindowAttribute(std::string_view name) const {
 // --- layout ---
 
 void CPaintManagerUI::NeedUpdate() {
-    if (!inLayout_) {
-        layoutNeeded_ = true;
+    if (inLayout_ || layoutNeeded_) {
+        return;
+    }
+    layoutNeeded_ = true;
+    for (IControlObserver* o : observers_) {
+        o->OnLayoutNeeded();
     }
 }
 

@@ -50,6 +50,10 @@ RealisedWindow::RealisedWindow(CWindowWnd* window, WindowImplBase* content)
     }
     setWindowFlags(flags);
     setAttribute(Qt::WA_TranslucentBackground);
+    // The window itself holds the keyboard focus until a control takes it, as the tree
+    // starts without a focused control.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
     setWindowTitle(QString::fromStdString(window->GetWindowText()));
     if (content != nullptr) {
         CPaintManagerUI& pm = content->GetPaintManager();
@@ -62,6 +66,11 @@ RealisedWindow::RealisedWindow(CWindowWnd* window, WindowImplBase* content)
 RealisedWindow::~RealisedWindow() {
     realiser_.reset();
     surface_.reset();
+}
+
+void RealisedWindow::detach() {
+    window_ = nullptr;
+    realiser_.reset();
 }
 
 void RealisedWindow::applyGeometry(const UiRect& rect) {

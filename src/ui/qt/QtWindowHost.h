@@ -27,7 +27,9 @@ class RealisedWindow final : public QWidget {
     TreeRealiser* realiser() const { return realiser_.get(); }
     // Applies geometry without reporting it back.
     void applyGeometry(const UiRect& rect);
-    void detach() { window_ = nullptr; }
+    // The window object goes away: the tree's widgets are let go at once, while the tree
+    // still exists.
+    void detach();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -213,6 +213,10 @@ void TreeRealiser::OnTreeRestyled() {
     scheduleRestyle();
 }
 
+void TreeRealiser::OnLayoutNeeded() {
+    scheduleLayout();
+}
+
 void TreeRealiser::placeAll() {
     for (auto& [control, r] : map_) {
         if (r->control() == nullptr) {

@@ -39,6 +39,7 @@ class TreeRealiser final : public QObject, public IControlObserver {
     void OnControlRemoved(CControlUI* control) override;
     void OnLayoutUpdated() override;
     void OnTreeRestyled() override;
+    void OnLayoutNeeded() override;
 
     // For the widgets: input reaching the tree.
     void forwardMouse(QWidget* from, UiEventType type, QPoint pos, Qt::KeyboardModifiers mods,
