@@ -49,7 +49,6 @@ enum LocalTag : uint8_t {
 constexpr uint8_t kLongItemPrefix = 0xFE;
 
 // Main item data bits.
-constexpr uint32_t kConstant = 0x01;
 constexpr uint32_t kVariable = 0x02;
 constexpr uint32_t kRelative = 0x04;
 constexpr uint32_t kNullState = 0x40;
