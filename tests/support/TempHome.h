@@ -2,6 +2,7 @@
 // Test support: a private temporary folder that stands in for the user's home and XDG
 // folders while a test runs, so no test touches the real user data.
 
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -28,5 +29,17 @@ private:
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 // Reads a whole file; empty when missing.
 std::string readBytes(const std::filesystem::path& path);
+
+// A broken-down local time for tests that inject the clock of a time stamp.
+inline std::tm makeLocalTime(int year, int month, int day, int hour, int minute, int second) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    t.tm_sec = second;
+    return t;
+}
 
 }  // namespace vorn::test

@@ -1,0 +1,214 @@
+#include "platform/files/WholeFile.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <random>
+
+namespace vorn::platform {
+namespace {
+
+// Closes a descriptor when it goes out of scope; keeps errno as it was.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now and reports whether the close succeeded (a delayed write error shows here).
+    bool close() {
+        int fd = fd_;
+        fd_ = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+    void reset() {
+        if (fd_ >= 0) {
+            int saved = errno;
+            ::close(fd_);
+            errno = saved;
+            fd_ = -1;
+        }
+    }
+
+  private:
+    int fd_;
+};
+
+// Six characters that make a temporary name unique among concurrent writers.
+std::string uniqueSuffix() {
+    static constexpr char kChars[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::atomic<unsigned long long> counter{0};
+    thread_local std::mt19937_64 engine{std::random_device{}() ^
+                                        (static_cast<unsigned long long>(::getpid()) << 32)};
+    unsigned long long bits = engine() ^ (counter.fetch_add(1) * 0x9E3779B97F4A7C15ull);
+    std::string out;
+    for (int i = 0; i < 6; ++i) {
+        out.push_back(kChars[bits % (sizeof kChars - 1)]);
+        bits /= (sizeof kChars - 1);
+    }
+    return out;
+}
+
+// Creates "<target>.tmpXXXXXX" beside the target with O_EXCL, so the umask applies to a
+// new file's mode just as for any other file the program creates.
+int createTemporary(const std::string& folder, const std::string& name, std::string& tempPath) {
+    // Keep the temporary name within NAME_MAX even for a target name near the limit.
+    constexpr std::size_t kSuffix = 10;  // ".tmp" + 6
+    std::string stem = name.substr(0, std::min<std::size_t>(name.size(), NAME_MAX - kSuffix));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = folder + stem + ".tmp" + uniqueSuffix();
+        int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+void syncFolder(const std::string& folder) {
+    Descriptor dir(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid()) {
+        // The new file is in place already; a folder that cannot be flushed changes nothing.
+        ::fsync(dir.get());
+    }
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes) {
+    if (path.empty()) {
+        errno = ENOENT;
+        return false;
+    }
+    std::string target = path;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            target = resolved;
+            ::free(resolved);
+        }
+    }
+    bool existed = ::stat(target.c_str(), &st) == 0;
+    if (existed && !S_ISREG(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+
+    std::size_t slash = target.rfind('/');
+    std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (name.empty()) {
+        errno = EISDIR;
+        return false;
+    }
+
+    std::string tempPath;
+    Descriptor temp(createTemporary(folder, name, tempPath));
+    if (!temp.valid()) {
+        return false;
+    }
+    bool ok = writeAllBytes(temp.get(), bytes);
+    if (ok && existed) {
+        ok = ::fchmod(temp.get(), st.st_mode & 07777) == 0;
+    }
+    ok = ok && ::fsync(temp.get()) == 0;
+    ok = temp.close() && ok;
+    ok = ok && ::rename(tempPath.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        int saved = errno;
+        ::unlink(tempPath.c_str());
+        errno = saved;
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
+
+bool writeAllBytes(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool readWholeFile(const std::string& path, std::string& out, int* error, std::size_t maxBytes) {
+    out.clear();
+    auto fail = [&](int code) {
+        out.clear();
+        out.shrink_to_fit();
+        if (error != nullptr) {
+            *error = code;
+        }
+        return false;
+    };
+    // O_NONBLOCK: opening a pipe without a writer must not wait for one.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd.valid()) {
+        return fail(errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return fail(errno);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    }
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
+        return fail(EFBIG);
+    }
+    // Read to the end rather than trusting the size: a file may grow meanwhile, and some
+    // files report no size at all.
+    out.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == out.size()) {
+            if (used > maxBytes) {
+                return fail(EFBIG);
+            }
+            out.resize(std::min(maxBytes + 1, std::max<std::size_t>(used * 2, 4096)));
+        }
+        ssize_t n = ::read(fd.get(), out.data() + used, out.size() - used);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return fail(errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        used += static_cast<std::size_t>(n);
+    }
+    if (used > maxBytes) {
+        return fail(EFBIG);
+    }
+    out.resize(used);
+    if (error != nullptr) {
+        *error = 0;
+    }
+    return true;
+}
+
+}  // namespace vorn::platform
