@@ -1,0 +1,137 @@
+#include "cli/DeviceSession.h"
+
+#include "cli/CliText.h"
+#include "cli/RealBackend.h"
+#include "emulator/Scenario.h"
+#include "platform/debug/DebugSink.h"
+#include "platform/hid/HidBackend.h"
+#include "platform/text/Text.h"
+#include "protocol/Commands.h"
+#include "protocol/ResultCodes.h"
+
+namespace vorn::cli {
+
+bool parseDeviceOptions(const std::vector<std::string>& args, DeviceOptions& options,
+                        std::string& error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::string name = arg;
+        std::string value;
+        bool hasValue = false;
+        if (arg.rfind("--", 0) == 0 && arg.find('=') != std::string::npos) {
+            name = arg.substr(0, arg.find('='));
+            value = arg.substr(arg.find('=') + 1);
+            hasValue = true;
+        }
+        const bool takesValue = name == "--sim" || name == "--slot" || name == "--path";
+        if (takesValue && !hasValue) {
+            if (i + 1 >= args.size()) {
+                error = name + " needs a value";
+                return false;
+            }
+            value = args[++i];
+        }
+        if (name == "--sim") {
+            options.sim = value;
+            if (value.empty()) {
+                error = "--sim needs a scenario";
+                return false;
+            }
+        } else if (name == "--slot") {
+            std::optional<uint32_t> slot = parseNumber(value, 0xFFFF);
+            if (!slot) {
+                error = "--slot needs a slot number, not '" + value + "'";
+                return false;
+            }
+            options.choice.slot = static_cast<int>(*slot);
+        } else if (name == "--path") {
+            options.choice.path = value;
+        } else if (name == "--trace" && !hasValue) {
+            options.trace = true;
+        } else if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9')) {
+            error = "unknown option '" + arg + "'";
+            return false;
+        } else {
+            options.positional.push_back(arg);
+        }
+    }
+    if (options.choice.slot && !options.choice.path.empty()) {
+        error = "--slot and --path exclude each other";
+        return false;
+    }
+    return true;
+}
+
+std::string deviceOptionsHelp() {
+    return "Device options (info, read-settings, write-settings, read-keys, power):\n"
+           "  --sim SCENARIO                use the built-in device emulator\n"
+           "  --slot N                      the device claiming catalogue slot N\n"
+           "  --path PATH                   the command collection at PATH\n"
+           "  --trace                       print every command frame as it is sent and "
+           "answered\n"
+           "Without --slot or --path the first command collection that claims a catalogue slot\n"
+           "is used, through the receiver when the slot is a receiver's, else on the cable.\n";
+}
+
+DeviceSession::DeviceSession(CliContext& ctx) : ctx_(ctx) {}
+
+DeviceSession::~DeviceSession() {
+    channel_.cableLink().close();
+    channel_.radioLink().close();
+    if (traceListener_ != 0) {
+        platform::removeDebugListener(traceListener_);
+    }
+    if (backendInstalled_) {
+        platform::hid::setHidBackend(nullptr);
+    }
+}
+
+int DeviceSession::start(const DeviceOptions& options) {
+    std::string error;
+    if (!options.sim.empty()) {
+        bus_ = emulator::buildBusFromScenario(options.sim, error, emulator::TimeMode::Real);
+        if (!bus_) {
+            ctx_.err << "vornctl: " << error << "\n";
+            return 2;
+        }
+        platform::hid::setHidBackend(bus_.get());
+    } else if (!installRealBackend(error)) {
+        ctx_.err << "vornctl: " << error << "\n";
+        return 1;
+    }
+    backendInstalled_ = true;
+
+    if (options.trace) {
+        std::ostream& out = ctx_.out;
+        traceListener_ = platform::addDebugListener([&out](std::string_view line) {
+            out << line;
+            if (line.empty() || line.back() != '\n') {
+                out << "\n";
+            }
+        });
+    }
+
+    if (!selectDevice(options.choice, device_, error) || !openChannel(device_, channel_, error)) {
+        ctx_.err << "vornctl: " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+bool DeviceSession::check(const char* name, int result) {
+    if (result == protocol::kResultOk) {
+        return true;
+    }
+    ctx_.err << name << " failed: " << result << " (" << protocol::resultMeaning(result) << ")\n";
+    return false;
+}
+
+bool DeviceSession::beginSession() {
+    return check("BeginSession", protocol::BeginSession(channel_));
+}
+
+bool DeviceSession::endSession() {
+    return check("EndSession", protocol::EndSession(channel_, 1));
+}
+
+}  // namespace vorn::cli
