@@ -10,14 +10,19 @@ using platform::hid::HidOpenError;
 
 namespace {
 
-const char* reasonText(HidOpenError error) {
-    switch (error) {
+// The vendor id the shipped udev rule opens to the user at the seat.
+constexpr uint16_t kVornVendorId = 0x320F;
+
+const char* reasonText(const HidCollectionListing& l) {
+    switch (l.openError) {
         case HidOpenError::None:
             return "";
         case HidOpenError::NotFound:
             return "gone";
         case HidOpenError::PermissionDenied:
-            return "permission denied (install the udev rule, see README)";
+            return l.vendorId == kVornVendorId
+                       ? "permission denied (install the udev rule, see README)"
+                       : "permission denied";
         case HidOpenError::Failed:
             break;
     }
@@ -83,7 +88,7 @@ void printHidCollections(std::ostream& out, const std::vector<HidCollectionListi
             out << "    product \"" << l.product << "\"\n";
         }
         if (l.openError != HidOpenError::None) {
-            out << "    cannot open: " << reasonText(l.openError) << "\n";
+            out << "    cannot open: " << reasonText(l) << "\n";
         }
     }
     out << (list.empty()
