@@ -33,9 +33,5 @@ int runVornctl(int argc, const char* const* argv, std::ostream& out, std::ostrea
 int runCatalogueCommand(CliContext& ctx);
 int runListCommand(CliContext& ctx);
 
-// Installs the device emulator as the HID backend with the bus a scenario describes
-// (e.g. "t4", "dongle8k+t4ultra", "t4,dongle8k+t4max:off"); false with a reason when the
-// scenario cannot be built.
-bool installSimulatedBus(const std::string& scenario, std::string& error);
 
 }  // namespace vorn::cli

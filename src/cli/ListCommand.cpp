@@ -1,48 +1,29 @@
-#include <memory>
+#include <optional>
+#include <string>
 
 #include "cli/Cli.h"
 #include "cli/HidListing.h"
-#include "platform/hid/HidBackend.h"
-#include "platform/hidraw/HidrawBackend.h"
+#include "cli/InstalledBus.h"
 
 namespace vorn::cli {
 
 int runListCommand(CliContext& ctx) {
-    std::string scenario;
-    bool simulated = false;
+    std::optional<std::string> scenario;
+    std::string error;
     for (size_t i = 0; i < ctx.args.size(); ++i) {
-        const std::string& a = ctx.args[i];
-        if (a == "--sim" && i + 1 < ctx.args.size()) {
-            scenario = ctx.args[++i];
-            simulated = true;
-        } else if (a.rfind("--sim=", 0) == 0) {
-            scenario = a.substr(6);
-            simulated = true;
-        } else {
-            ctx.err << "usage: vornctl list [--sim SCENARIO]\n";
+        if (!takeSimOption(ctx.args, i, scenario, error) || !error.empty()) {
+            ctx.err << (error.empty() ? std::string("usage: vornctl list [--sim SCENARIO]")
+                                      : "vornctl list: " + error)
+                    << "\n";
             return 2;
         }
     }
-
-    std::unique_ptr<platform::hid::HidBackend> hidraw;
-    std::string error;
-    if (simulated) {
-        if (!installSimulatedBus(scenario, error)) {
-            ctx.err << "vornctl list: " << error << "\n";
-            return 1;
-        }
-    } else {
-        hidraw = platform::hidraw::createHidrawBackend(error);
-        if (!hidraw) {
-            ctx.err << "vornctl list: " << error << "\n";
-            return 1;
-        }
-        platform::hid::setHidBackend(hidraw.get());
+    InstalledBus bus;
+    if (!bus.install(scenario, error)) {
+        ctx.err << "vornctl list: " << error << "\n";
+        return 1;
     }
     printHidCollections(ctx.out, listHidCollections(), makeSlotResolver());
-    if (hidraw) {
-        platform::hid::setHidBackend(nullptr);
-    }
     return 0;
 }
 
