@@ -31,6 +31,7 @@ int runVornctl(int argc, const char* const* argv, std::ostream& out, std::ostrea
 
 // Command handlers.
 int runCatalogueCommand(CliContext& ctx);
+int runListCommand(CliContext& ctx);
 int runInfoCommand(CliContext& ctx);
 int runReadSettingsCommand(CliContext& ctx);
 int runWriteSettingsCommand(CliContext& ctx);

@@ -6,6 +6,9 @@ const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> table = {
         {"catalogue", "", "print the device catalogue: slots, options, pages, update targets",
          runCatalogueCommand},
+        {"list", "[--sim SCENARIO]",
+         "every HID collection: path, ids, numbers, usage, report lengths, product, slot",
+         runListCommand},
         {"info", "[DEVICE]", "identify a device and print its DeviceInfo block", runInfoCommand},
         {"read-settings", "OFFSET LENGTH [DEVICE]", "read bytes of a device's settings area",
          runReadSettingsCommand},

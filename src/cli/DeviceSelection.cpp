@@ -2,8 +2,7 @@
 
 #include "catalogue/SlotLookup.h"
 #include "catalogue/StandardCatalogue.h"
-#include "hid/HidPathNumbers.h"
-#include "hid/HidTransport.h"
+#include "cli/HidListing.h"
 #include "platform/text/Text.h"
 
 namespace vorn::cli {
@@ -12,50 +11,39 @@ namespace {
 using catalogue::DeviceType;
 using platform::hid::HidOpenError;
 
-std::string openFailure(const std::string& path, HidOpenError error) {
+std::string openFailure(const std::string& path, const char* reason) {
+    return "cannot open " + path + ": " + reason;
+}
+
+const char* reasonFor(HidOpenError error) {
     switch (error) {
         case HidOpenError::NotFound:
-            return "cannot open " + path + ": the device is not present";
+            return "the device is gone";
         case HidOpenError::PermissionDenied:
-            return "cannot open " + path +
-                   ": permission denied (is the udev rule for VORN devices installed?)";
+            return "permission denied (install the udev rule, see README)";
         default:
-            return "cannot open " + path + ": the device is busy or failing";
+            return "the device is busy or failing";
     }
 }
 
-// Opens the collection at path and claims a live slot for it; kNoIndex when none claims it.
-// openError receives the reason when the collection could not be opened.
-int claimCollection(const std::string& path, catalogue::LiveSlotList& live,
-                    catalogue::DeviceSlot& claimed, std::string& openError) {
-    const auto& tables = catalogue::kDeviceCatalogue;
-    const uint16_t vendorId = hid::vendorIdFromPath(path);
-    const uint16_t productId = hid::productIdFromPath(path);
-    const uint16_t interfaceNumber = hid::interfaceFromPath(path);
-    const uint16_t collectionNumber = hid::collectionFromPath(path);
-    if (!catalogue::preMatch(tables, live, vendorId, productId, collectionNumber,
-                             interfaceNumber)) {
-        return catalogue::kNoIndex;
+// Whether the slot choice (if any) is a command slot of the table; false with a message.
+bool checkSlotChoice(const DeviceChoice& choice, const catalogue::LiveSlotList& live,
+                     std::string& error) {
+    if (!choice.slot) {
+        return true;
     }
-    hid::HidTransport probe;
-    if (!probe.open(path, true, true, true, true)) {
-        openError = openFailure(path, probe.lastOpenError());
-        return catalogue::kNoIndex;
+    const int slot = *choice.slot;
+    if (slot < 0 || static_cast<size_t>(slot) >= live.size()) {
+        error = platform::formatText("there is no slot %d (slots 0-%zu; see vornctl catalogue)",
+                                     slot, live.size() - 1);
+        return false;
     }
-    catalogue::DeviceSlot candidate;
-    candidate.vendorId = probe.attributes().vendorId;
-    candidate.productId = probe.attributes().productId;
-    candidate.interfaceNumber = interfaceNumber;
-    candidate.collectionNumber = collectionNumber;
-    candidate.usagePage = probe.caps().usagePage;
-    candidate.usage = probe.caps().usage;
-    candidate.productString = probe.productString().value_or("");
-    candidate.devicePath = path;
-    const int slot = catalogue::claimSlot(tables, live, candidate);
-    if (slot != catalogue::kNoIndex) {
-        claimed = live[static_cast<size_t>(slot)];
+    if (live[static_cast<size_t>(slot)].role != catalogue::SlotRole::Command) {
+        error = platform::formatText(
+            "slot %d is an event collection; commands go to a command slot", slot);
+        return false;
     }
-    return slot;
+    return true;
 }
 
 }  // namespace
@@ -79,50 +67,36 @@ const char* linkName(DeviceLink link) {
 }
 
 bool selectDevice(const DeviceChoice& choice, SelectedDevice& selected, std::string& error) {
-    const auto& tables = catalogue::kDeviceCatalogue;
-    catalogue::LiveSlotList live = catalogue::makeLiveSlotList(tables);
-    if (choice.slot) {
-        const int slot = *choice.slot;
-        if (slot < 0 || slot >= catalogue::slotCount(tables)) {
-            error = platform::formatText("there is no slot %d (slots 0-%d; see vornctl catalogue)",
-                                         slot, catalogue::slotCount(tables) - 1);
-            return false;
-        }
-        if (live[static_cast<size_t>(slot)].role != catalogue::SlotRole::Command) {
-            error = platform::formatText(
-                "slot %d is an event collection; commands go to a command slot", slot);
-            return false;
-        }
+    catalogue::LiveSlotList live = catalogue::makeLiveSlotList(catalogue::kDeviceCatalogue);
+    if (!checkSlotChoice(choice, live, error)) {
+        return false;
     }
-
-    hid::HidTransport lister;
-    lister.enumerate();
     bool pathSeen = false;
-    std::string openError;
-    while (const std::string* path = lister.nextPath()) {
-        const bool wanted = choice.path.empty() || platform::equalsIgnoreCase(*path, choice.path);
-        if (!choice.path.empty() && !wanted) {
+    for (const HidCollectionListing& listing : listHidCollections()) {
+        // Every collection claims in bus order, so a second identical device gets the
+        // slot it would get in the program.
+        const int slot = claimListedSlot(live, listing);
+        if (!choice.path.empty() && !platform::equalsIgnoreCase(listing.path, choice.path)) {
             continue;
         }
         pathSeen = true;
-        catalogue::DeviceSlot claimed;
-        const int slot = claimCollection(*path, live, claimed, openError);
-        if (slot == catalogue::kNoIndex || claimed.role != catalogue::SlotRole::Command) {
+        if (slot == catalogue::kNoIndex ||
+            live[static_cast<size_t>(slot)].role != catalogue::SlotRole::Command ||
+            (choice.slot && slot != *choice.slot)) {
             continue;
         }
-        if (choice.slot && slot != *choice.slot) {
-            continue;
+        if (listing.openError != HidOpenError::None) {
+            error = openFailure(listing.path, openErrorReason(listing));
+            return false;
         }
         selected.slot = slot;
-        selected.record = claimed;
+        selected.record = live[static_cast<size_t>(slot)];
         return true;
     }
 
-    if (!openError.empty()) {
-        error = openError;
-    } else if (!choice.path.empty()) {
+    if (!choice.path.empty()) {
         error = pathSeen ? "no catalogue slot takes " + choice.path +
-                               " as a command collection (see vornctl catalogue)"
+                               " as a command collection (see vornctl list)"
                          : "no device at " + choice.path;
     } else if (choice.slot) {
         error = platform::formatText("no device present for slot %d", *choice.slot);
@@ -138,7 +112,7 @@ bool openChannel(const SelectedDevice& device, protocol::CommandChannel& channel
     hid::HidTransport& transport =
         link == DeviceLink::Receiver ? channel.radioLink() : channel.cableLink();
     if (!transport.open(device.record.devicePath, true, true, true, true)) {
-        error = openFailure(device.record.devicePath, transport.lastOpenError());
+        error = openFailure(device.record.devicePath, reasonFor(transport.lastOpenError()));
         return false;
     }
     if (link == DeviceLink::Receiver) {

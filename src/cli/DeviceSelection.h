@@ -1,7 +1,7 @@
 #pragma once
 // Finding the command collection a device command talks to, on whatever HID backend is
-// installed: the collections on the bus are matched against the catalogue's slot table the
-// way discovery matches them (preMatch, then claimSlot on the opened collection).
+// installed: the collections on the bus are matched against the catalogue's slot table in
+// bus order, the way discovery claims them (the same claims `vornctl list` shows).
 
 #include <optional>
 #include <string>

@@ -1,10 +1,7 @@
 #include "cli/DeviceSession.h"
 
 #include "cli/CliText.h"
-#include "cli/RealBackend.h"
-#include "emulator/Scenario.h"
 #include "platform/debug/DebugSink.h"
-#include "platform/hid/HidBackend.h"
 #include "platform/text/Text.h"
 #include "protocol/Commands.h"
 #include "protocol/ResultCodes.h"
@@ -14,46 +11,44 @@ namespace vorn::cli {
 bool parseDeviceOptions(const std::vector<std::string>& args, DeviceOptions& options,
                         std::string& error) {
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        std::string name = arg;
-        std::string value;
-        bool hasValue = false;
-        if (arg.rfind("--", 0) == 0 && arg.find('=') != std::string::npos) {
-            name = arg.substr(0, arg.find('='));
-            value = arg.substr(arg.find('=') + 1);
-            hasValue = true;
+        if (takeSimOption(args, i, options.sim, error)) {
+            if (!error.empty()) {
+                return false;
+            }
+            continue;
         }
-        const bool takesValue = name == "--sim" || name == "--slot" || name == "--path";
-        if (takesValue && !hasValue) {
-            if (i + 1 >= args.size()) {
+        const std::string& arg = args[i];
+        const size_t equals = arg.find('=');
+        const bool inline_ = arg.rfind("--", 0) == 0 && equals != std::string::npos;
+        const std::string name = inline_ ? arg.substr(0, equals) : arg;
+        if (name == "--slot" || name == "--path") {
+            if (!inline_ && i + 1 >= args.size()) {
                 error = name + " needs a value";
                 return false;
             }
-            value = args[++i];
-        }
-        if (name == "--sim") {
-            options.sim = value;
-            if (value.empty()) {
-                error = "--sim needs a scenario";
-                return false;
+            const std::string value = inline_ ? arg.substr(equals + 1) : args[++i];
+            if (name == "--path") {
+                options.choice.path = value;
+                continue;
             }
-        } else if (name == "--slot") {
             std::optional<uint32_t> slot = parseNumber(value, 0xFFFF);
             if (!slot) {
                 error = "--slot needs a slot number, not '" + value + "'";
                 return false;
             }
             options.choice.slot = static_cast<int>(*slot);
-        } else if (name == "--path") {
-            options.choice.path = value;
-        } else if (name == "--trace" && !hasValue) {
+        } else if (arg == "--trace") {
             options.trace = true;
-        } else if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9')) {
+        } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option '" + arg + "'";
             return false;
         } else {
             options.positional.push_back(arg);
         }
+    }
+    if (options.sim && options.sim->empty()) {
+        error = "--sim needs a scenario (see vornctl --help)";
+        return false;
     }
     if (options.choice.slot && !options.choice.path.empty()) {
         error = "--slot and --path exclude each other";
@@ -81,25 +76,14 @@ DeviceSession::~DeviceSession() {
     if (traceListener_ != 0) {
         platform::removeDebugListener(traceListener_);
     }
-    if (backendInstalled_) {
-        platform::hid::setHidBackend(nullptr);
-    }
 }
 
 int DeviceSession::start(const DeviceOptions& options) {
     std::string error;
-    if (!options.sim.empty()) {
-        bus_ = emulator::buildBusFromScenario(options.sim, error, emulator::TimeMode::Real);
-        if (!bus_) {
-            ctx_.err << "vornctl: " << error << "\n";
-            return 2;
-        }
-        platform::hid::setHidBackend(bus_.get());
-    } else if (!installRealBackend(error)) {
+    if (!bus_.install(options.sim, error)) {
         ctx_.err << "vornctl: " << error << "\n";
-        return 1;
+        return options.sim ? 2 : 1;  // a malformed scenario is a usage error
     }
-    backendInstalled_ = true;
 
     if (options.trace) {
         std::ostream& out = ctx_.out;

@@ -4,18 +4,19 @@
 // choice of the device, its open command channel, and the messages for failed steps.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/Cli.h"
 #include "cli/DeviceSelection.h"
-#include "emulator/bus/VirtualBus.h"
+#include "cli/InstalledBus.h"
 #include "protocol/CommandChannel.h"
 
 namespace vorn::cli {
 
 struct DeviceOptions {
-    std::string sim;  // scenario; empty: the machine's devices
+    std::optional<std::string> sim;  // scenario; none: the machine's devices
     DeviceChoice choice;
     bool trace = false;
     std::vector<std::string> positional;  // the command's own arguments
@@ -56,8 +57,7 @@ class DeviceSession {
 
   private:
     CliContext& ctx_;
-    std::unique_ptr<emulator::VirtualBus> bus_;
-    bool backendInstalled_ = false;
+    InstalledBus bus_;
     int traceListener_ = 0;
     SelectedDevice device_;
     protocol::CommandChannel channel_;

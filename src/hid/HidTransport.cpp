@@ -242,38 +242,38 @@ bool HidTransport::endIo(IoKind kind, HidIoStatus status) {
     return false;
 }
 
-bool HidTransport::read(uint8_t* buffer, uint32_t byteCount, uint32_t& transferred,
-                        uint32_t timeoutMs) {
+template <typename Transfer>
+bool HidTransport::transfer(IoKind kind, bool bufferMissing, uint32_t byteCount,
+                            uint32_t& transferred, Transfer&& move) {
     transferred = 0;
-    if (buffer == nullptr && byteCount != 0) {
+    if (bufferMissing && byteCount != 0) {
         setHidLastError(kErrorInvalidParameter);
         return false;
     }
     platform::hid::HidDevice* device = nullptr;
-    if (!beginIo(IoKind::Read, device)) {
+    if (!beginIo(kind, device)) {
         return false;
     }
     size_t n = 0;
-    const HidIoStatus status = device->read(buffer, byteCount, n, backendTimeout(timeoutMs));
+    const HidIoStatus status = move(*device, n);
     transferred = static_cast<uint32_t>(std::min<size_t>(n, byteCount));
-    return endIo(IoKind::Read, status);
+    return endIo(kind, status);
+}
+
+bool HidTransport::read(uint8_t* buffer, uint32_t byteCount, uint32_t& transferred,
+                        uint32_t timeoutMs) {
+    return transfer(IoKind::Read, buffer == nullptr, byteCount, transferred,
+                    [&](platform::hid::HidDevice& device, size_t& n) {
+                        return device.read(buffer, byteCount, n, backendTimeout(timeoutMs));
+                    });
 }
 
 bool HidTransport::write(const uint8_t* buffer, uint32_t byteCount, uint32_t& transferred,
                          uint32_t timeoutMs) {
-    transferred = 0;
-    if (buffer == nullptr && byteCount != 0) {
-        setHidLastError(kErrorInvalidParameter);
-        return false;
-    }
-    platform::hid::HidDevice* device = nullptr;
-    if (!beginIo(IoKind::Write, device)) {
-        return false;
-    }
-    size_t n = 0;
-    const HidIoStatus status = device->write(buffer, byteCount, n, backendTimeout(timeoutMs));
-    transferred = static_cast<uint32_t>(std::min<size_t>(n, byteCount));
-    return endIo(IoKind::Write, status);
+    return transfer(IoKind::Write, buffer == nullptr, byteCount, transferred,
+                    [&](platform::hid::HidDevice& device, size_t& n) {
+                        return device.write(buffer, byteCount, n, backendTimeout(timeoutMs));
+                    });
 }
 
 bool HidTransport::unpackInputReport(const uint8_t* report, uint32_t reportLength,

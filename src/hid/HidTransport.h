@@ -98,6 +98,11 @@ class HidTransport {
   private:
     enum class IoKind { Read, Write };
     bool beginIo(IoKind kind, platform::hid::HidDevice*& device);
+    // One read or write: checks the buffer, marks the operation pending, runs it on the
+    // device and ends it with the last-error value of its outcome.
+    template <typename Transfer>
+    bool transfer(IoKind kind, bool bufferMissing, uint32_t byteCount, uint32_t& transferred,
+                  Transfer&& move);
     bool endIo(IoKind kind, platform::hid::HidIoStatus status);
     bool failOpen(platform::hid::HidOpenError error, uint32_t lastError);
     void buildItems(platform::hid::HidReportKind kind);

@@ -4,9 +4,9 @@
 
 #include <thread>
 
-#include "hid/FakeHidBackend.h"
 #include "hid/HidLastError.h"
 #include "hid/HidPathNumbers.h"
+#include "support/FakeHidBackend.h"
 #include "support/HidDescriptors.h"
 
 using namespace vorn::hid;

@@ -156,14 +156,16 @@ HidStatus getUsages(HidReportKind kind, uint16_t usagePage, uint16_t linkCollect
     return found > capacity ? kHidpStatusBufferTooSmall : kHidpStatusSuccess;
 }
 
-HidStatus getUsageValue(HidReportKind kind, uint16_t usagePage, uint16_t linkCollection,
-                        uint16_t usage, uint32_t& value, const HidCollection& coll,
-                        const uint8_t* report, uint32_t reportLength) {
+namespace {
+
+// Checks the report and finds the field of a value usage, with its raw bits.
+HidStatus locateValue(HidReportKind kind, uint16_t usagePage, uint16_t linkCollection,
+                      uint16_t usage, const HidCollection& coll, const uint8_t* report,
+                      uint32_t reportLength, const HidFieldCaps*& caps, uint32_t& raw) {
     HidStatus status = checkReport(kind, coll, report, reportLength);
     if (status != kHidpStatusSuccess) {
         return status;
     }
-    const HidFieldCaps* caps = nullptr;
     uint32_t field = 0;
     status = findValueField(kind, usagePage, linkCollection, usage, coll, report, caps, field);
     if (status != kHidpStatusSuccess) {
@@ -172,25 +174,29 @@ HidStatus getUsageValue(HidReportKind kind, uint16_t usagePage, uint16_t linkCol
     if (caps->bitSize > 32) {
         return kHidpStatusBufferTooSmall;
     }
-    value = extractBits(report + 1, caps->bitPosition + field * caps->bitSize, caps->bitSize);
+    raw = extractBits(report + 1, caps->bitPosition + field * caps->bitSize, caps->bitSize);
     return kHidpStatusSuccess;
+}
+
+}  // namespace
+
+HidStatus getUsageValue(HidReportKind kind, uint16_t usagePage, uint16_t linkCollection,
+                        uint16_t usage, uint32_t& value, const HidCollection& coll,
+                        const uint8_t* report, uint32_t reportLength) {
+    const HidFieldCaps* caps = nullptr;
+    return locateValue(kind, usagePage, linkCollection, usage, coll, report, reportLength, caps,
+                       value);
 }
 
 HidStatus getScaledUsageValue(HidReportKind kind, uint16_t usagePage, uint16_t linkCollection,
                               uint16_t usage, int32_t& value, const HidCollection& coll,
                               const uint8_t* report, uint32_t reportLength) {
-    HidStatus status = checkReport(kind, coll, report, reportLength);
-    if (status != kHidpStatusSuccess) {
-        return status;
-    }
     const HidFieldCaps* caps = nullptr;
-    uint32_t field = 0;
-    status = findValueField(kind, usagePage, linkCollection, usage, coll, report, caps, field);
+    uint32_t raw = 0;
+    HidStatus status =
+        locateValue(kind, usagePage, linkCollection, usage, coll, report, reportLength, caps, raw);
     if (status != kHidpStatusSuccess) {
         return status;
-    }
-    if (caps->bitSize > 32) {
-        return kHidpStatusBufferTooSmall;
     }
     const int64_t lmin = caps->logicalMin;
     const int64_t lmax = caps->logicalMax;
@@ -203,8 +209,6 @@ HidStatus getScaledUsageValue(HidReportKind kind, uint16_t usagePage, uint16_t l
     if (lmin >= lmax || pmin >= pmax) {
         return kHidpStatusBadLogPhyValues;
     }
-    const uint32_t raw =
-        extractBits(report + 1, caps->bitPosition + field * caps->bitSize, caps->bitSize);
     const int64_t v = logicalValue(*caps, raw);
     if (v < lmin || v > lmax) {
         return caps->hasNull ? kHidpStatusNull : kHidpStatusValueOutOfRange;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace vorn::platform::hid {
 namespace {
@@ -424,6 +425,9 @@ class Parser {
         if (recorded != 0 && recorded != owner) {
             return HidParseError::ReportIdSpansCollections;
         }
+        if (recorded == 0) {
+            reports_.push_back({k, id});
+        }
         recorded = owner;
 
         const uint64_t bits = static_cast<uint64_t>(globals_.reportSize) * globals_.reportCount;
@@ -527,19 +531,12 @@ class Parser {
         if (desc_.collections.empty()) {
             return HidParseError::Empty;
         }
-        for (int k = 0; k < kHidReportKindCount; ++k) {
-            for (int id = 0; id < 256; ++id) {
-                const uint16_t owner = desc_.reportOwner[k][id];
-                if (owner == 0) {
-                    continue;
-                }
-                HidCollection& c = desc_.collections[owner - 1];
-                const uint64_t bytes = (bits_[k][id] + 7) / 8 + 1;
-                c.reportByteLength[k] =
-                    std::max(c.reportByteLength[k], static_cast<uint16_t>(bytes));
-                if (id != 0) {
-                    c.reportIds.push_back(static_cast<uint8_t>(id));
-                }
+        for (const auto& [k, id] : reports_) {
+            HidCollection& c = desc_.collections[desc_.reportOwner[k][id] - 1];
+            const uint64_t bytes = (bits_[k][id] + 7) / 8 + 1;
+            c.reportByteLength[k] = std::max(c.reportByteLength[k], static_cast<uint16_t>(bytes));
+            if (id != 0) {
+                c.reportIds.push_back(id);
             }
         }
         for (HidCollection& c : desc_.collections) {
@@ -559,6 +556,7 @@ class Parser {
     Locals locals_;
     std::vector<uint16_t> stack_;  // open collections: link node indexes in the current one
     std::array<std::array<uint64_t, 256>, kHidReportKindCount> bits_{};
+    std::vector<std::pair<int, uint8_t>> reports_;  // (kind, id) in order of first use
     bool numbered_ = false;
     bool unnumbered_ = false;
     uint32_t mainItems_ = 0;

@@ -41,9 +41,11 @@ class FakeHidBackend final : public platform::hid::HidBackend {
     FakeHidBackend();  // installs itself as the current backend
     ~FakeHidBackend() override;
 
+    // A collection whose vendor and product ids are the path's.
     std::shared_ptr<FakeCollection> add(const std::string& path,
                                         const std::vector<uint8_t>& descriptor,
                                         int collectionNumber, const std::string& product = "");
+    // Opens with read or write access fail with error.
     void failOpen(const std::string& path, platform::hid::HidOpenError error);
 
     std::vector<std::string> enumerate() override;

@@ -1,8 +1,10 @@
-#include "hid/FakeHidBackend.h"
+#include "support/FakeHidBackend.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+
+#include "platform/hid/HidPath.h"
 
 namespace vorn::test {
 
@@ -123,7 +125,8 @@ std::shared_ptr<FakeCollection> FakeHidBackend::add(const std::string& path,
     auto c = std::make_shared<FakeCollection>();
     c->descriptor = descriptor;
     c->collectionNumber = collectionNumber;
-    c->attributes = {0x320F, 0x22B6, 0x0102};
+    c->attributes = {static_cast<uint16_t>(platform::hid::hexNumberAfter(path, "vid_")),
+                     static_cast<uint16_t>(platform::hid::hexNumberAfter(path, "pid_")), 0x0102};
     c->product = product;
     order_.push_back(path);
     collections_[path] = c;
@@ -138,9 +141,11 @@ std::vector<std::string> FakeHidBackend::enumerate() {
     return order_;
 }
 
-std::unique_ptr<platform::hid::HidDevice> FakeHidBackend::open(const std::string& path, bool, bool,
+std::unique_ptr<platform::hid::HidDevice> FakeHidBackend::open(const std::string& path,
+                                                               bool wantRead, bool wantWrite,
                                                                platform::hid::HidOpenError& error) {
-    if (auto e = openErrors_.find(path); e != openErrors_.end()) {
+    // Like hidraw, an open without access only describes the collection and always works.
+    if (auto e = openErrors_.find(path); e != openErrors_.end() && (wantRead || wantWrite)) {
         error = e->second;
         return nullptr;
     }
