@@ -12,6 +12,7 @@
 #include "ui/framework/Button.h"
 #include "ui/framework/Combo.h"
 #include "ui/framework/Edit.h"
+#include "ui/framework/Layouts.h"
 #include "ui/framework/List.h"
 #include "ui/framework/Progress.h"
 #include "ui/framework/WindowImplBase.h"
@@ -233,4 +234,29 @@ TEST_F(RealiseTest, ModalMessageBoxRunsInsideTheQtLoop) {
     });
     EXPECT_EQ(ShowMessageBox(&window_, "Notice", "Proceed?", 96, false, 1), 1);
     CWindowWnd::SetModalHook({});
+}
+
+TEST(TreeRealiser, HiddenPagesGetTheirWidgetsWhenFirstShown) {
+    test::qtApp();
+    CPaintManagerUI pm;
+    CDialogBuilder builder;
+    pm.AttachDialog(builder.Create(R"(<Window size="300,200"><TabLayout name="tabs">
+        <VerticalLayout name="page0"><Label name="a" text="A"/></VerticalLayout>
+        <VerticalLayout name="page1"><Label name="b" text="B"/><Button name="c"/></VerticalLayout>
+      </TabLayout></Window>)",
+                                   {}, nullptr, &pm));
+    QWidget host;
+    host.resize(300, 200);
+    TreeRealiser realiser(pm, &host);
+    EXPECT_NE(realiser.widgetFor(pm.FindControl("a")), nullptr);
+    EXPECT_NE(realiser.widgetFor(pm.FindControl("page1")), nullptr);
+    EXPECT_EQ(realiser.widgetFor(pm.FindControl("b")), nullptr);  // not yet
+
+    static_cast<CTabLayoutUI*>(pm.FindControl("tabs"))->SelectItem(1);
+    QCoreApplication::processEvents();
+    auto* b = dynamic_cast<QLabel*>(realiser.widgetFor(pm.FindControl("b")));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->text(), "B");
+    EXPECT_EQ(b->geometry().width(), 300);
+    EXPECT_NE(realiser.widgetFor(pm.FindControl("c")), nullptr);
 }

@@ -61,6 +61,13 @@ QString richText(const std::string& text) {
     return out;
 }
 
+// Style sheets are costly to apply: an unchanged one is not applied again.
+void applyStyleSheet(QWidget* widget, const QString& sheet) {
+    if (widget->styleSheet() != sheet) {
+        widget->setStyleSheet(sheet);
+    }
+}
+
 UiEventType pressType(const QMouseEvent* e) {
     return e->button() == Qt::RightButton ? UIEVENT_RBUTTONDOWN : UIEVENT_BUTTONDOWN;
 }
@@ -281,8 +288,31 @@ void LabelWidget::sync(unsigned what) {
             setText(qs(label->GetText()));
         }
     }
+    if ((what & (CHANGE_STYLE | CHANGE_ENABLED)) != 0) {
+        if (label->GetBorderSize() > 0 || label->GetBorderRound() > 0) {
+            applyStyleSheet(this, labelStyle(label));
+        } else {
+            // Plain labels (the most numerous controls) take their colours from the palette,
+            // which costs far less than a style sheet.
+            applyStyleSheet(this, QString());
+            QPalette pal = palette();
+            UiColor text = !label->IsEnabled() && label->GetDisabledTextColor() != 0
+                               ? label->GetDisabledTextColor()
+                               : label->GetTextColor();
+            if ((text >> 24) != 0) {
+                pal.setColor(QPalette::WindowText, toQColor(text));
+            }
+            bool filled = (label->GetBkColor() >> 24) != 0;
+            if (filled) {
+                pal.setColor(QPalette::Window, toQColor(label->GetBkColor()));
+            }
+            setAutoFillBackground(filled);
+            setPalette(pal);
+            UiRect pad = label->GetTextPadding();
+            setContentsMargins(pad.left, pad.top, pad.right, pad.bottom);
+        }
+    }
     if ((what & CHANGE_STYLE) != 0) {
-        setStyleSheet(labelStyle(label));
         setAlignment(alignmentOf(label->GetTextStyle()));
         setWordWrap((label->GetTextStyle() & DT_WORDBREAK) != 0);
     }
@@ -318,7 +348,7 @@ void ButtonWidget::sync(unsigned what) {
         setChecked(static_cast<COptionUI*>(control_)->IsSelected());
     }
     if ((what & CHANGE_STYLE) != 0) {
-        setStyleSheet(buttonStyle(button));
+        applyStyleSheet(this, buttonStyle(button));
     }
 }
 
@@ -347,7 +377,7 @@ void CheckWidget::sync(unsigned what) {
         setChecked(box->GetCheck());
     }
     if ((what & CHANGE_STYLE) != 0) {
-        setStyleSheet(checkBoxStyle(box));
+        applyStyleSheet(this, checkBoxStyle(box));
     }
 }
 
@@ -389,7 +419,7 @@ void EditWidget::sync(unsigned what) {
         setValidator(edit->IsNumberOnly()
                          ? new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this)
                          : nullptr);
-        setStyleSheet(editStyle(edit, "QLineEdit"));
+        applyStyleSheet(this, editStyle(edit, "QLineEdit"));
     }
 }
 
@@ -413,7 +443,7 @@ void TextEditWidget::sync(unsigned what) {
     if ((what & CHANGE_STYLE) != 0) {
         setReadOnly(edit->IsReadOnly());
         setPlaceholderText(qs(edit->GetTipValue()));
-        setStyleSheet(editStyle(edit, "QPlainTextEdit"));
+        applyStyleSheet(this, editStyle(edit, "QPlainTextEdit"));
     }
 }
 
@@ -458,7 +488,7 @@ void SliderWidget::sync(unsigned what) {
         }
     }
     if ((what & CHANGE_STYLE) != 0) {
-        setStyleSheet(sliderStyle(slider));
+        applyStyleSheet(this, sliderStyle(slider));
     }
 }
 
@@ -476,7 +506,7 @@ void ProgressWidget::sync(unsigned what) {
         setFormat(qs(p->GetText()));
     }
     if ((what & CHANGE_STYLE) != 0) {
-        setStyleSheet(progressStyle(p));
+        applyStyleSheet(this, progressStyle(p));
     }
 }
 
@@ -506,7 +536,7 @@ void ComboWidget::sync(unsigned what) {
         setCurrentIndex(combo->GetCurSel());
     }
     if ((what & CHANGE_STYLE) != 0) {
-        setStyleSheet(comboStyle(combo));
+        applyStyleSheet(this, comboStyle(combo));
     }
 }
 

@@ -40,11 +40,12 @@ TreeRealiser::TreeRealiser(CPaintManagerUI& manager, QWidget* host)
     : manager_(manager), host_(host) {
     manager_.SetTextMeasurer(&textMeasurer());
     manager_.AddObserver(this);
+    manager_.UpdateLayout();
     if (manager_.GetRoot() != nullptr) {
         SyncGuard guard(*this);
         realise(manager_.GetRoot(), host_);
+        placeAll();
     }
-    syncAll();
 }
 
 TreeRealiser::~TreeRealiser() {
@@ -111,16 +112,27 @@ Realised* TreeRealiser::realise(CControlUI* control, QWidget* parent) {
     map_[control] = r;
     byWidget_[r->widget()] = control;
     r->widget()->installEventFilter(this);
+    if (control->IsVisibleSelf()) {
+        realiseChildren(control, r);
+    } else if (control->GetInterface("IContainer") != nullptr) {
+        pending_.insert(control);  // a hidden page costs nothing until it is shown
+    }
+    r->sync(kEverything);
+    return r;
+}
+
+void TreeRealiser::realiseChildren(CControlUI* control, Realised* r) {
     // A combo shows its rows itself; other containers realise their items.
-    if (control->GetInterface("Combo") == nullptr) {
-        if (auto* container = interfaceOf<CContainerUI>(control, "IContainer")) {
-            for (CControlUI* child : container->RawItems()) {
+    if (control->GetInterface("Combo") != nullptr) {
+        return;
+    }
+    if (auto* container = interfaceOf<CContainerUI>(control, "IContainer")) {
+        for (CControlUI* child : container->RawItems()) {
+            if (map_.count(child) == 0) {
                 realise(child, r->childParent());
             }
         }
     }
-    r->sync(kEverything);
-    return r;
 }
 
 void TreeRealiser::forget(CControlUI* control) {
@@ -136,6 +148,7 @@ void TreeRealiser::forget(CControlUI* control) {
     Realised* r = it->second;
     byWidget_.erase(r->widget());
     map_.erase(it);
+    pending_.erase(control);
     r->detach();
 }
 
@@ -146,8 +159,8 @@ void TreeRealiser::OnControlAdded(CControlUI* control) {
     QWidget* parent = host_;
     if (control != manager_.GetRoot()) {
         auto it = map_.find(control->GetParent());
-        if (it == map_.end()) {
-            return;  // not shown (e.g. the row of a combo)
+        if (it == map_.end() || pending_.count(control->GetParent()) != 0) {
+            return;  // not shown (the row of a combo), or realised with its hidden parent
         }
         if (it->second->control()->GetInterface("Combo") != nullptr) {
             OnControlChanged(it->second->control(), CHANGE_ITEMS);
@@ -198,6 +211,10 @@ void TreeRealiser::OnControlChanged(CControlUI* control, unsigned what) {
         return;
     }
     SyncGuard guard(*this);
+    if ((what & CHANGE_VISIBLE) != 0 && control->IsVisibleSelf() && pending_.erase(control) != 0) {
+        realiseChildren(control, it->second);
+        placeAll();
+    }
     it->second->sync(what);
     if (manager_.IsUpdateNeeded()) {
         scheduleLayout();

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <unordered_map>
+#include <unordered_set>
 
 #include "ui/framework/Control.h"
 #include "ui/framework/ControlObserver.h"
@@ -56,6 +57,7 @@ class TreeRealiser final : public QObject, public IControlObserver {
   private:
     friend class SyncGuard;
     Realised* realise(CControlUI* control, QWidget* parent);
+    void realiseChildren(CControlUI* control, Realised* realised);
     Realised* make(CControlUI* control, QWidget* parent);
     void forget(CControlUI* control);
     void placeAll();
@@ -66,6 +68,8 @@ class TreeRealiser final : public QObject, public IControlObserver {
     QPointer<QWidget> host_;
     std::unordered_map<CControlUI*, Realised*> map_;
     std::unordered_map<const QWidget*, CControlUI*> byWidget_;
+    // Hidden containers whose children get widgets when they are first shown.
+    std::unordered_set<CControlUI*> pending_;
     int syncing_ = 0;
     bool layoutPending_ = false;
     bool restylePending_ = false;
