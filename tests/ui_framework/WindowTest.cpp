@@ -273,3 +273,16 @@ TEST(TrayIcon, MouseOnTheIconReachesTheWindowAndMissingTrayIsReported) {
     EXPECT_FALSE(none.IsVisible());
     headlessTrayHost().setAvailable(true);
 }
+
+TEST(Window, MouseMessagesReachTheControlsThroughThePaintManager) {
+    ScopedManualUiLoop ui;
+    TestWindow w;
+    w.Create(nullptr, "w", WS_POPUP | WS_VISIBLE, 0);
+    ui.loop().runPending();
+    UiPoint p = w.GetPaintManager().FindControl("ok")->GetPos().center();
+    w.SendMessage(WM_LBUTTONDOWN, 0, makeLParam(p.x, p.y));
+    w.SendMessage(WM_LBUTTONUP, 0, makeLParam(p.x, p.y));
+    ui.loop().runPending();  // "ok" closes the window with 7
+    EXPECT_FALSE(w.IsWindow());
+    EXPECT_EQ(w.events.back(), "click:ok");
+}

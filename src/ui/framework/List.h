@@ -95,8 +95,8 @@ class CListContainerElementUI : public CContainerUI, public CListItemState {
     void DoEvent(TEventUI& event) override;
     UiSize EstimateSize(UiSize available) override;
     void SetAttribute(std::string_view name, std::string_view value) override;
-    void PaintBkColor(IPainter& painter) override { paintRowBackground(painter); }
-    // Draws the row background for its state (used by rows that extend the look).
+    void PaintBkColor(IPainter& painter) override { DrawItemBk(painter); }
+    // Draws the row background for its state (rows that extend the look override it).
     virtual void DrawItemBk(IPainter& painter) { paintRowBackground(painter); }
 };
 

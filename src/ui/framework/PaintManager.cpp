@@ -9,6 +9,7 @@
 #include "ui/framework/Control.h"
 #include "ui/framework/UiClock.h"
 #include "ui/framework/Window.h"
+#include "ui/framework/WindowMessages.h"
 
 namespace vorn::ui {
 namespace {
@@ -532,6 +533,56 @@ void CPaintManagerUI::ClickControl(CControlUI* control) {
     DispatchMouse(UIEVENT_MOUSEMOVE, p);
     DispatchMouse(UIEVENT_BUTTONDOWN, p, MK_LBUTTON_STATE);
     DispatchMouse(UIEVENT_BUTTONUP, p);
+}
+
+bool CPaintManagerUI::MessageHandler(uint32_t message, uintptr_t wParam, intptr_t lParam,
+                                     intptr_t& result) {
+    result = 0;
+    auto lo = static_cast<int16_t>(loWord(static_cast<uintptr_t>(lParam)));
+    auto hi = static_cast<int16_t>(hiWord(static_cast<uintptr_t>(lParam)));
+    UiPoint point{lo, hi};
+    uint32_t keys = static_cast<uint32_t>(wParam);
+    switch (message) {
+        case WM_SIZE:
+            SetClientSize(
+                {loWord(static_cast<uintptr_t>(lParam)), hiWord(static_cast<uintptr_t>(lParam))});
+            return false;
+        case WM_MOUSEMOVE:
+            DispatchMouse(UIEVENT_MOUSEMOVE, point, keys);
+            return true;
+        case WM_LBUTTONDOWN:
+            DispatchMouse(UIEVENT_BUTTONDOWN, point, keys);
+            return true;
+        case WM_LBUTTONUP:
+            DispatchMouse(UIEVENT_BUTTONUP, point, keys);
+            return true;
+        case WM_LBUTTONDBLCLK:
+            DispatchMouse(UIEVENT_DBLCLICK, point, keys);
+            return true;
+        case WM_RBUTTONDOWN:
+            DispatchMouse(UIEVENT_RBUTTONDOWN, point, keys);
+            return true;
+        case WM_RBUTTONUP:
+            DispatchMouse(UIEVENT_RBUTTONUP, point, keys);
+            return true;
+        case WM_MOUSELEAVE:
+            DispatchMouse(UIEVENT_MOUSELEAVE, mousePos_);
+            return true;
+        case WM_KEYDOWN:
+            if (focus_ == nullptr) {
+                return false;
+            }
+            DispatchKey(UIEVENT_KEYDOWN, static_cast<uint32_t>(wParam));
+            return true;
+        case WM_CHAR:
+            if (focus_ == nullptr) {
+                return false;
+            }
+            DispatchKey(UIEVENT_CHAR, static_cast<uint32_t>(wParam));
+            return true;
+        default:
+            return false;
+    }
 }
 
 // --- option groups ---

@@ -124,6 +124,9 @@ class CPaintManagerUI {
     void DispatchKey(UiEventType type, uint32_t key, uint32_t keyState = 0);
     // Presses and releases the left button over the centre of the control.
     void ClickControl(CControlUI* control);
+    // Window messages that concern the tree (size, mouse with the point in lParam, keys),
+    // turned into the calls above. True when the message was consumed.
+    bool MessageHandler(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result);
 
     // Option groups.
     bool AddOptionGroup(std::string_view group, CControlUI* control);

@@ -160,6 +160,9 @@ intptr_t WindowImplBase::HandleMessage(uint32_t message, uintptr_t wParam, intpt
     if (handled) {
         return result;
     }
+    if (m_pm.MessageHandler(message, wParam, lParam, result)) {
+        return result;
+    }
     return CWindowWnd::HandleMessage(message, wParam, lParam);
 }
 
