@@ -44,7 +44,7 @@ class TestWindow : public WindowImplBase {
     }
     intptr_t HandleCustomMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
                                  bool& handled) override {
-        if (message >= WM_USER) {
+        if (message >= WM_USER || message == WM_TIMER) {
             messages.push_back({message, wParam, lParam});
             handled = true;
             if (message == WM_MENUCLICK) {
@@ -285,4 +285,78 @@ TEST(Window, MouseMessagesReachTheControlsThroughThePaintManager) {
     ui.loop().runPending();  // "ok" closes the window with 7
     EXPECT_FALSE(w.IsWindow());
     EXPECT_EQ(w.events.back(), "click:ok");
+}
+
+TEST(Window, WindowTimersArriveAsTimerMessagesUntilKilled) {
+    ScopedManualUiLoop ui;
+    TestWindow w;
+    w.Create(nullptr, "w", WS_POPUP, 0);
+    ASSERT_TRUE(w.SetTimer(1011, 100));
+    ui.loop().advance(350);
+    ASSERT_EQ(w.messages.size(), 3u);
+    EXPECT_EQ(w.messages[0].id, WM_TIMER);
+    EXPECT_EQ(w.messages[0].wParam, 1011u);
+    EXPECT_TRUE(w.KillTimer(1011));
+    EXPECT_FALSE(w.KillTimer(1011));
+    ui.loop().advance(1000);
+    EXPECT_EQ(w.messages.size(), 3u);
+}
+
+TEST(Window, DpiChangeMovesToTheProposedRectangleAndRescales) {
+    ScopedManualUiLoop ui;
+    class DpiWindow : public TestWindow {
+      public:
+        intptr_t HandleCustomMessage(uint32_t m, uintptr_t wp, intptr_t lp,
+                                     bool& handled) override {
+            if (m == WM_DPICHANGED) {
+                HandleDpiChanged(wp, lp);
+                handled = true;
+                return 0;
+            }
+            return TestWindow::HandleCustomMessage(m, wp, lp, handled);
+        }
+    } w;
+    w.Create(nullptr, "w", WS_POPUP | WS_VISIBLE, 0);
+    UiRect proposed{100, 100, 550, 400};
+    w.SendMessage(WM_DPICHANGED, makeLParam(144, 144), reinterpret_cast<intptr_t>(&proposed));
+    EXPECT_EQ(w.GetPaintManager().GetDPIObj()->GetScale(), 150);
+    EXPECT_EQ(w.GetWindowRect(), proposed);
+    EXPECT_EQ(w.GetPaintManager().FindControl("ok")->GetPos().height(), 45);
+}
+
+TEST(Window, ModalInsideModalReturnsToTheOuterOne) {
+    ScopedManualUiLoop ui;
+    TestWindow outer;
+    outer.Create(nullptr, "outer", WS_POPUP, 0);
+    int inner = -5;
+    int depth = 0;
+    CWindowWnd::SetModalHook([&](CWindowWnd& w) {
+        auto& tw = static_cast<TestWindow&>(w);
+        if (depth++ == 0) {
+            TestWindow nested;
+            nested.Create(&w, "inner", WS_POPUP, 0);
+            inner = nested.ShowModal();
+            EXPECT_TRUE(w.IsWindowEnabled());  // enabled again once the inner one closed
+            tw.GetPaintManager().FindControl("closebtn")->Activate();
+        } else {
+            tw.GetPaintManager().FindControl("ok")->Activate();
+        }
+    });
+    EXPECT_EQ(outer.ShowModal(), 0);
+    EXPECT_EQ(inner, 7);
+    CWindowWnd::SetModalHook({});
+}
+
+TEST(Window, CentresOverAVisibleOwnerAndStaysOnTheWorkArea) {
+    ScopedManualUiLoop ui;
+    TestWindow owner;
+    owner.Create(nullptr, "owner", WS_POPUP | WS_VISIBLE, 0, 0, 0, 1000, 600);
+    TestWindow child;
+    child.Create(&owner, "child", WS_POPUP, 0);
+    child.CenterWindow();
+    EXPECT_EQ(child.GetWindowRect(), (UiRect{350, 200, 650, 400}));
+    owner.MoveWindow({-400, -300, 100, 100});
+    child.CenterWindow();
+    EXPECT_EQ(child.GetWindowRect().left, 0);  // kept on the work area
+    EXPECT_EQ(child.GetWindowRect().top, 0);
 }

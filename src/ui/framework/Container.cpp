@@ -95,7 +95,11 @@ void CContainerUI::release(CControlUI* control, bool destroy) {
         manager_->OnControlRemoved(control);
         manager_->ReapObjects(control);
     }
-    if (destroy) {
+    if (destroy && manager_ != nullptr) {
+        // Destroyed once the current event is over: a control may be removed from inside
+        // its own notification.
+        manager_->AddDelayedCleanup(control);
+    } else if (destroy) {
         delete control;
     } else {
         control->SetManager(nullptr, nullptr, false);
@@ -419,20 +423,44 @@ void CContainerUI::LayoutLinear(bool horizontal) {
         fixedTotal += childPadding * static_cast<int>(slots.size() - 1);
     }
 
-    // Free space is shared by the stretching children; the last one takes the remainder.
+    // Free space is shared by the stretching children; one whose share breaks its minimum or
+    // maximum keeps that bound and the others share what is left. The last takes the remainder.
     int freeSpace = std::max(0, availMain - fixedTotal);
-    int share = stretchCount > 0 ? freeSpace / stretchCount : 0;
-    int remainder = stretchCount > 0 ? freeSpace - share * stretchCount : 0;
-    int stretchSeen = 0;
-    int contentMain = fixedTotal;
+    std::vector<Slot*> open;
     for (Slot& s : slots) {
-        if (!s.stretch) {
-            continue;
+        if (s.stretch) {
+            open.push_back(&s);
         }
-        ++stretchSeen;
-        int m = share + (stretchSeen == stretchCount ? remainder : 0);
-        s.main = clampSize(m, ax.minMain(s.control), ax.maxMain(s.control));
-        contentMain += s.main;
+    }
+    bool bounded = true;
+    while (bounded && !open.empty()) {
+        bounded = false;
+        int share = freeSpace / static_cast<int>(open.size());
+        for (size_t i = 0; i < open.size(); ++i) {
+            Slot* s = open[i];
+            int lo = ax.minMain(s->control);
+            int hi = std::max(lo, ax.maxMain(s->control));
+            if (share < lo || share > hi) {
+                s->main = share < lo ? lo : hi;
+                freeSpace = std::max(0, freeSpace - s->main);
+                open.erase(open.begin() + static_cast<long>(i));
+                bounded = true;
+                break;
+            }
+        }
+    }
+    if (!open.empty()) {
+        int share = freeSpace / static_cast<int>(open.size());
+        for (Slot* s : open) {
+            s->main = share;
+        }
+        open.back()->main += freeSpace - share * static_cast<int>(open.size());
+    }
+    int contentMain = fixedTotal;
+    for (const Slot& s : slots) {
+        if (s.stretch) {
+            contentMain += s.main;
+        }
     }
 
     // Alignment of the whole run along the main axis when it leaves space free.

@@ -21,7 +21,8 @@ class CContainerUI : public CControlUI {
     void* GetInterface(std::string_view name) override;
 
     // Items. Adding a control hands it to this container (and the tree's manager);
-    // removing destroys it unless doNotDestroy is set or auto-destroy is off.
+    // removing destroys it unless doNotDestroy is set or auto-destroy is off (in a tree
+    // with a manager, once the current event has been handled).
     virtual CControlUI* GetItemAt(int index) const;
     virtual int GetItemIndex(CControlUI* control) const;
     virtual bool SetItemIndex(CControlUI* control, int index);

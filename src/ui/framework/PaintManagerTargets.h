@@ -6,6 +6,7 @@
 
 #include "platform/loop/MessageLoop.h"
 #include "ui/framework/PaintManager.h"
+#include "ui/framework/UiLoop.h"
 #include "ui/framework/WindowMessages.h"
 
 namespace vorn::ui {
@@ -20,7 +21,11 @@ struct CPaintManagerUI::TimerTarget final : platform::MessageTarget {
         : manager(m), control(c), loop(l) {
         loop->addTarget(this);
     }
-    ~TimerTarget() override { loop->removeTarget(this); }
+    ~TimerTarget() override {
+        if (isUiLoopAlive(loop)) {
+            loop->removeTarget(this);
+        }
+    }
     platform::MessageResult handleMessage(const platform::Message& message) override {
         if (message.id == platform::kTimerMessage &&
             ids.count(static_cast<unsigned>(message.wParam))) {
@@ -38,7 +43,11 @@ struct CPaintManagerUI::LoopTarget final : platform::MessageTarget {
     LoopTarget(CPaintManagerUI* m, platform::MessageLoop* l) : manager(m), loop(l) {
         loop->addTarget(this);
     }
-    ~LoopTarget() override { loop->removeTarget(this); }
+    ~LoopTarget() override {
+        if (isUiLoopAlive(loop)) {
+            loop->removeTarget(this);
+        }
+    }
     platform::MessageResult handleMessage(const platform::Message& message) override {
         if (message.id == kRunDeferredMessage) {
             posted = false;

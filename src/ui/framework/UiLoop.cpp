@@ -1,16 +1,36 @@
 #include "ui/framework/UiLoop.h"
 
+#include <set>
+
 namespace vorn::ui {
 namespace {
 
 platform::MessageLoop* gLoop = nullptr;
 IModalRunner* gRunner = nullptr;
 
+std::set<const platform::MessageLoop*>& retired() {
+    static std::set<const platform::MessageLoop*> loops;
+    return loops;
+}
+
 }  // namespace
 
 void setUiLoop(platform::MessageLoop* loop, IModalRunner* runner) {
     gLoop = loop;
     gRunner = runner;
+    retired().erase(loop);  // a new loop may live where a retired one was
+}
+
+void retireUiLoop(platform::MessageLoop* loop) {
+    retired().insert(loop);
+    if (gLoop == loop) {
+        gLoop = nullptr;
+        gRunner = nullptr;
+    }
+}
+
+bool isUiLoopAlive(const platform::MessageLoop* loop) {
+    return loop != nullptr && retired().count(loop) == 0;
 }
 
 platform::MessageLoop* uiLoop() {

@@ -22,6 +22,10 @@ class IModalRunner {
 void setUiLoop(platform::MessageLoop* loop, IModalRunner* runner);
 platform::MessageLoop* uiLoop();
 IModalRunner* uiModalRunner();
+// The owner of a loop tells the framework that it is going away; windows and paint managers
+// that outlive it stop using it instead of touching a destroyed loop.
+void retireUiLoop(platform::MessageLoop* loop);
+bool isUiLoopAlive(const platform::MessageLoop* loop);
 
 // Modal waiting on a ManualLoop: handles queued messages until done or none is left (the
 // loop's time does not move).

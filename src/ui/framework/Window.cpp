@@ -36,7 +36,7 @@ CWindowWnd::CWindowWnd() = default;
 CWindowWnd::~CWindowWnd() {
     if (handle_ != 0) {
         // Destroyed as an object while still a window: no more messages, no final call.
-        if (loop_ != nullptr) {
+        if (isUiLoopAlive(loop_)) {
             loop_->removeTarget(this);
         }
         windowHost().windowDestroyed(this);
@@ -117,7 +117,7 @@ void CWindowWnd::finishDestroy() {
         visible_ = false;
         windowHost().windowShown(this, false);
     }
-    if (loop_ != nullptr) {
+    if (isUiLoopAlive(loop_)) {
         loop_->removeTarget(this);
     }
     windowHost().windowDestroyed(this);
@@ -149,7 +149,7 @@ void CWindowWnd::ShowWindow(bool show, bool takeFocus) {
     }
     if (show && !firstShown_) {
         firstShown_ = true;
-        if (loop_ == nullptr || !loop_->post(this, {kFirstShow, 0, 0})) {
+        if (!isUiLoopAlive(loop_) || !loop_->post(this, {kFirstShow, 0, 0})) {
             OnFirstShow();
         }
     }
@@ -161,7 +161,7 @@ void CWindowWnd::SetModalHook(std::function<void(CWindowWnd&)> hook) {
 
 int CWindowWnd::ShowModal() {
     IModalRunner* runner = uiModalRunner();
-    if (handle_ == 0 || loop_ == nullptr || runner == nullptr) {
+    if (handle_ == 0 || !isUiLoopAlive(loop_) || runner == nullptr) {
         return -1;
     }
     auto state = std::make_shared<ModalState>();
@@ -266,14 +266,14 @@ intptr_t CWindowWnd::SendMessage(uint32_t message, uintptr_t wParam, intptr_t lP
     if (handle_ == 0) {
         return 0;
     }
-    if (loop_ == nullptr) {
+    if (!isUiLoopAlive(loop_)) {
         return handleMessage({message, wParam, lParam});
     }
     return loop_->send(this, {message, wParam, lParam});
 }
 
 bool CWindowWnd::PostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
-    return handle_ != 0 && loop_ != nullptr && loop_->post(this, {message, wParam, lParam});
+    return handle_ != 0 && isUiLoopAlive(loop_) && loop_->post(this, {message, wParam, lParam});
 }
 
 intptr_t CWindowWnd::SendMessageTo(UiWindowHandle target, uint32_t message, uintptr_t wParam,
@@ -307,12 +307,12 @@ bool CWindowWnd::PostMessageTo(UiWindowHandle target, uint32_t message, uintptr_
 }
 
 bool CWindowWnd::SetTimer(unsigned timerId, unsigned elapse) {
-    return handle_ != 0 && loop_ != nullptr &&
+    return handle_ != 0 && isUiLoopAlive(loop_) &&
            loop_->setTimer(this, timerId, elapse, platform::TimerMode::Repeating);
 }
 
 bool CWindowWnd::KillTimer(unsigned timerId) {
-    return handle_ != 0 && loop_ != nullptr && loop_->killTimer(this, timerId);
+    return handle_ != 0 && isUiLoopAlive(loop_) && loop_->killTimer(this, timerId);
 }
 
 platform::MessageResult CWindowWnd::handleMessage(const platform::Message& message) {

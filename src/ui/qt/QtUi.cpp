@@ -21,7 +21,7 @@ QtUi::QtUi(const std::string& fontFolder) {
 QtUi::~QtUi() {
     setTrayHost(nullptr);
     setWindowHost(nullptr);
-    setUiLoop(nullptr, nullptr);
+    retireUiLoop(&loop_);
 }
 
 QImage QtUi::grab(CWindowWnd* window) {
