@@ -30,19 +30,21 @@ class RecordingPainter : public ui::IPainter {
     }
     void drawText(const ui::UiRect& r, std::string_view text, ui::UiColor c, const ui::TFontInfo& f,
                   unsigned) override {
-        add("text", r, c, " '" + std::string(text) + "' " + std::to_string(f.iSize));
+        add("text", r, c,
+            platform::formatText(" '%.*s' %d", static_cast<int>(text.size()), text.data(),
+                                 f.iSize));
     }
     ui::UiSize measureText(std::string_view text, const ui::TFontInfo& f, int) override {
         return {static_cast<int>(text.size()) * f.iSize / 2, f.iSize};
     }
     bool drawImage(const std::string& path, const ui::UiRect& dest, const ui::TDrawInfo&) override {
-        add("image", dest, 0, " " + path.substr(path.rfind('/') + 1));
+        add("image", dest, 0, platform::formatText(" %s", baseName(path).c_str()));
         return true;
     }
     bool drawTintedImage(const std::string& path, const ui::UiRect& dest, const ui::TDrawInfo&,
                          ui::UiColor tint, int brightness) override {
         add("tinted", dest, tint,
-            " " + path.substr(path.rfind('/') + 1) + " " + std::to_string(brightness));
+            platform::formatText(" %s %d", baseName(path).c_str(), brightness));
         return true;
     }
     void pushClip(const ui::UiRect&) override {}
@@ -59,6 +61,10 @@ class RecordingPainter : public ui::IPainter {
     std::vector<std::string> calls;
 
   private:
+    static std::string baseName(const std::string& path) {
+        size_t slash = path.rfind('/');
+        return slash == std::string::npos ? path : path.substr(slash + 1);
+    }
     void add(const char* what, const ui::UiRect& r, ui::UiColor c, const std::string& extra = {}) {
         calls.push_back(platform::formatText("%s %d,%d,%d,%d #%08X", what, r.left, r.top, r.right,
                                              r.bottom, c) +
