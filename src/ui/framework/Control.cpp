@@ -314,7 +314,6 @@ unsigned alignBits(std::string_view value, bool horizontal) {
 }  // namespace
 
 void CControlUI::SetAttribute(std::string_view name, std::string_view value) {
-    bool known = true;
     if (name == "pos") {
         UiRect r = parseRect(value);
         SetFixedXY({r.left >= 0 ? r.left : r.right, r.top >= 0 ? r.top : r.bottom});
@@ -402,10 +401,8 @@ void CControlUI::SetAttribute(std::string_view name, std::string_view value) {
         if (manager_ != nullptr) {
             ApplyAttributeList(manager_->GetStyle(value));
         }
-    } else {
-        known = false;
     }
-    (void)known;
+    // Every attribute is kept as written, known or not (subclasses read their own).
     for (auto& [k, v] : attributes_) {
         if (k == name) {
             v = std::string(value);

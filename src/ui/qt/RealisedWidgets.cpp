@@ -453,8 +453,6 @@ SliderWidget::SliderWidget(TreeRealiser& realiser, CSliderUI* slider, QWidget* p
     : QSlider(parent), Realised(realiser, slider) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    auto* s = slider;
-    (void)s;
     connect(this, &QSlider::sliderMoved, this, [this](int value) {
         if (control_ != nullptr && !realiser_.syncing()) {
             static_cast<CSliderUI*>(control_)->UserChange(value, true);

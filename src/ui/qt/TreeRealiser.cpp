@@ -79,9 +79,6 @@ Realised* TreeRealiser::make(CControlUI* c, QWidget* parent) {
     }
     // Native widgets for the framework's own classes; a class derived by the program draws
     // itself through the painter.
-    if (cls == "LabelUI" && !static_cast<CLabelUI*>(c)->IsShowHtml()) {
-        return new LabelWidget(*this, static_cast<CLabelUI*>(c), parent);
-    }
     if (cls == "LabelUI") {
         return new LabelWidget(*this, static_cast<CLabelUI*>(c), parent);
     }
