@@ -186,7 +186,7 @@ TEST_F(DialogTest, AboutWindowShowsRevisionAndIgnoresASecondRequest) {
         control(w, "closebtn")->Activate();
     });
     EXPECT_TRUE(ShowAboutWindow(nullptr, open));
-    EXPECT_EQ(revision, "Software version 2.3.0.2");
+    EXPECT_EQ(revision, "Software version 1.0.0.0");
     EXPECT_FALSE(secondOpened);
     EXPECT_EQ(size, (UiSize{800, 572}));
     EXPECT_EQ(open, 0u);
