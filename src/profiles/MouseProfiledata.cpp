@@ -19,25 +19,21 @@ constexpr StageByte kStageBytes[] = {
     {"StageColorR", &DpiStage::red},     {"StageColorG", &DpiStage::green},
     {"StageColorB", &DpiStage::blue},
 };
-// The 16-bit fields of the packed stage are copied by hand: a member pointer to them
-// would make an unaligned access.
 constexpr char kStageDpiX[] = "StageDPIX";
 constexpr char kStageDpiY[] = "StageDPIY";
 
 DpiStage readStage(const Json::Value& element) {
     DpiStage stage;
     readFields(element, kStageBytes, stage);
-    stage.dpiX = static_cast<std::uint16_t>(intMember(element, kStageDpiX));
-    stage.dpiY = static_cast<std::uint16_t>(intMember(element, kStageDpiY));
+    stage.setDpiX(static_cast<std::uint16_t>(intMember(element, kStageDpiX)));
+    stage.setDpiY(static_cast<std::uint16_t>(intMember(element, kStageDpiY)));
     return stage;
 }
 
 void writeStage(Json::Value& element, const DpiStage& stage) {
     writeFields(element, kStageBytes, stage);
-    const std::uint16_t dpiX = stage.dpiX;
-    const std::uint16_t dpiY = stage.dpiY;
-    element[kStageDpiX] = dpiX;
-    element[kStageDpiY] = dpiY;
+    element[kStageDpiX] = stage.dpiX();
+    element[kStageDpiY] = stage.dpiY();
 }
 
 using SettingKey = FieldKey<MouseSystemSettings, std::uint16_t>;

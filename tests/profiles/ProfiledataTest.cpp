@@ -258,14 +258,14 @@ TEST(ProfileData, DpiStagesOverwriteTheStoredListPositionByPosition) {
     std::vector<DpiStage> stages = mouse.ReadDpiStages(0);
     ASSERT_EQ(stages.size(), 3u);
     EXPECT_EQ(mouse.GetActiveStageIndex(), 2);
-    EXPECT_EQ(stages[1], (DpiStage{1, 1, 800, 900, 0, 255, 0}));
+    EXPECT_EQ(stages[1], (DpiStage::make(1, 1, 800, 900, 0, 255, 0)));
 
     // Five stored, one read: the first is replaced, the other four keep their values.
-    std::vector<DpiStage> five(5, DpiStage{1, 0, 3200, 3200, 1, 2, 3});
+    std::vector<DpiStage> five(5, DpiStage::make(1, 0, 3200, 3200, 1, 2, 3));
     mouse.WriteDpiStages(0, five);
     mouse.ReadDpiStages(1);
     ASSERT_EQ(mouse.GetDpiStages().size(), 5u);
-    EXPECT_EQ(mouse.GetDpiStages()[0].dpiX, 26000);
+    EXPECT_EQ(mouse.GetDpiStages()[0].dpiX(), 26000);
     EXPECT_EQ(mouse.GetDpiStages()[4], five[4]);
     EXPECT_EQ(mouse.GetActiveStageIndex(), 1);
 
@@ -544,11 +544,11 @@ TEST(ProfileData, StringsWhereNumbersBelongReadAsZerosWithoutCrashing) {
     EXPECT_EQ(headset.ReadPresetEq(2), EqGains{});
 
     // Writers replace what has the wrong type.
-    mouse.WriteDpiStages(0, std::vector<DpiStage>(1, DpiStage{1, 0, 800, 800, 1, 2, 3}));
+    mouse.WriteDpiStages(0, std::vector<DpiStage>(1, DpiStage::make(1, 0, 800, 800, 1, 2, 3)));
     mouse.WriteSystemSettings(MouseSystemSettings{});
     mouse.WriteKeyList(keys);
     mouse.WriteAudioLightInfo(AudioLightSetting{});
-    EXPECT_EQ(mouse.ReadDpiStages(0)[0].dpiX, 800);
+    EXPECT_EQ(mouse.ReadDpiStages(0)[0].dpiX(), 800);
     EXPECT_EQ(mouse.CurrentEntry()["KeyList"][1]["Assignment"].asInt(), 0);
     EXPECT_EQ(mouse.CurrentEntry()["ReportStages"]["StageActive"].asInt(), 0);
 
