@@ -31,5 +31,6 @@ int runVornctl(int argc, const char* const* argv, std::ostream& out, std::ostrea
 
 // Command handlers.
 int runCatalogueCommand(CliContext& ctx);
+int runProfileCommand(CliContext& ctx);
 
 }  // namespace vorn::cli
