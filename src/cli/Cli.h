@@ -31,6 +31,7 @@ int runVornctl(int argc, const char* const* argv, std::ostream& out, std::ostrea
 
 // Command handlers.
 int runCatalogueCommand(CliContext& ctx);
+int runListCommand(CliContext& ctx);
 int runProfileCommand(CliContext& ctx);
 
 }  // namespace vorn::cli

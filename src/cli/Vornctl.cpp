@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "cli/Cli.h"
+#include "emulator/Scenario.h"
 
 namespace vorn::cli {
 namespace {
@@ -26,6 +27,9 @@ void printHelp(std::ostream& out) {
         out << c.summary << "\n";
     }
     out << "\n"
+           "Device emulator: commands that talk to devices take --sim SCENARIO.\n"
+        << emulator::scenarioHelpText()
+        << "\n"
            "Environment:\n"
            "  VORN_DEBUG=1                  write diagnostic lines to stderr\n";
 }

@@ -1,0 +1,45 @@
+#pragma once
+// What `vornctl list` shows of each HID collection on the bus, gathered through the HID
+// transport over whatever backend is installed.
+
+#include <cstdint>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/hid/HidBackend.h"
+
+namespace vorn::cli {
+
+struct HidCollectionListing {
+    std::string path;
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
+    uint16_t version = 0;
+    uint32_t interfaceNumber = 0;
+    uint32_t collectionNumber = 0;
+    uint16_t usagePage = 0;
+    uint16_t usage = 0;
+    uint16_t inputLength = 0;
+    uint16_t outputLength = 0;
+    uint16_t featureLength = 0;
+    std::string product;
+    bool described = false;  // attributes, usage and lengths are known
+    // Why the collection could not be opened for reading and writing (None when it could).
+    platform::hid::HidOpenError openError = platform::hid::HidOpenError::None;
+};
+
+// Every collection the installed backend lists, in its order.
+std::vector<HidCollectionListing> listHidCollections();
+
+// The catalogue slot a collection would claim, as text. Called once per collection in list
+// order, so an implementation may claim slots as it goes.
+using SlotResolver = std::function<std::string(const HidCollectionListing&)>;
+// The resolver `vornctl list` uses (ListSlots.cpp).
+SlotResolver makeSlotResolver();
+
+void printHidCollections(std::ostream& out, const std::vector<HidCollectionListing>& list,
+                         const SlotResolver& slotOf);
+
+}  // namespace vorn::cli

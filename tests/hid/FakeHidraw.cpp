@@ -1,0 +1,206 @@
+#include "hid/FakeHidraw.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+
+namespace vorn::test {
+
+void FakeHidrawSystem::addNode(const std::string& devnode, std::vector<uint8_t> descriptor) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    nodes_[devnode].descriptor = std::move(descriptor);
+}
+
+void FakeHidrawSystem::push(const std::string& devnode, std::vector<uint8_t> report) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    nodes_.at(devnode).input.push_back(std::move(report));
+    changed_.notify_all();
+}
+
+void FakeHidrawSystem::unplug(const std::string& devnode) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    nodes_.at(devnode).unplugged = true;
+    changed_.notify_all();
+}
+
+void FakeHidrawSystem::hangUp(const std::string& devnode) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    nodes_.at(devnode).hangUpOnly = true;
+    changed_.notify_all();
+}
+
+int FakeHidrawSystem::openDescriptors() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return static_cast<int>(fds_.size());
+}
+
+void FakeHidrawSystem::waitDrained(const std::string& devnode) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    changed_.wait(lock, [&] { return nodes_.at(devnode).input.empty(); });
+}
+
+int FakeHidrawSystem::open(const std::string& path, int) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = nodes_.find(path);
+    if (it == nodes_.end()) {
+        return -ENOENT;
+    }
+    if (it->second.openError != 0) {
+        return -it->second.openError;
+    }
+    it->second.opens++;
+    const int fd = nextFd_++;
+    fds_[fd] = Descriptor{path};
+    return fd;
+}
+
+int FakeHidrawSystem::close(int fd) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (fds_.erase(fd) == 0) {
+        return -EBADF;
+    }
+    changed_.notify_all();
+    return 0;
+}
+
+ssize_t FakeHidrawSystem::read(int fd, void* buffer, size_t size) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto d = fds_.find(fd);
+    if (d == fds_.end()) {
+        return -EBADF;
+    }
+    if (d->second.pipe >= 0) {
+        size_t& bytes = pipeBytes_[d->second.pipe];
+        if (bytes == 0) {
+            return -EAGAIN;
+        }
+        --bytes;
+        return 1;
+    }
+    Node& n = nodes_.at(d->second.devnode);
+    if (!n.input.empty()) {
+        const std::vector<uint8_t> r = n.input.front();
+        n.input.pop_front();
+        changed_.notify_all();
+        const size_t len = std::min(size, r.size());
+        std::memcpy(buffer, r.data(), len);
+        return static_cast<ssize_t>(len);
+    }
+    return n.unplugged ? -EIO : -EAGAIN;
+}
+
+ssize_t FakeHidrawSystem::write(int fd, const void* buffer, size_t size) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto d = fds_.find(fd);
+    if (d == fds_.end()) {
+        return -EBADF;
+    }
+    if (d->second.pipe >= 0) {
+        pipeBytes_[d->second.pipe] += size;
+        changed_.notify_all();
+        return static_cast<ssize_t>(size);
+    }
+    Node& n = nodes_.at(d->second.devnode);
+    if (n.unplugged) {
+        return -ENODEV;
+    }
+    if (n.writeError != 0) {
+        return -n.writeError;
+    }
+    const uint8_t* p = static_cast<const uint8_t*>(buffer);
+    n.written.emplace_back(p, p + size);
+    return static_cast<ssize_t>(size);
+}
+
+short FakeHidrawSystem::eventsOf(const Descriptor& d) const {
+    if (d.pipe >= 0) {
+        auto it = pipeBytes_.find(d.pipe);
+        return d.pipeReadEnd && it != pipeBytes_.end() && it->second > 0 ? POLLIN : 0;
+    }
+    const Node& n = nodes_.at(d.devnode);
+    short events = n.input.empty() ? 0 : POLLIN;
+    if (n.unplugged || n.hangUpOnly) {
+        events |= POLLERR | POLLHUP;
+    }
+    return events;
+}
+
+int FakeHidrawSystem::poll(struct pollfd* fds, size_t count, int timeoutMs) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        int ready = 0;
+        for (size_t i = 0; i < count; ++i) {
+            auto d = fds_.find(fds[i].fd);
+            fds[i].revents = d == fds_.end() ? POLLNVAL : eventsOf(d->second);
+            if (fds[i].revents != 0) {
+                ++ready;
+            }
+        }
+        if (ready > 0) {
+            return ready;
+        }
+        if (timeoutMs < 0) {
+            changed_.wait(lock);
+        } else if (changed_.wait_until(lock, deadline) == std::cv_status::timeout) {
+            return 0;
+        }
+    }
+}
+
+int FakeHidrawSystem::reportDescriptor(int fd, std::vector<uint8_t>& out) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto d = fds_.find(fd);
+    if (d == fds_.end()) {
+        return -EBADF;
+    }
+    const Node& n = nodes_.at(d->second.devnode);
+    if (n.unplugged) {
+        return -ENODEV;
+    }
+    out = n.descriptor;
+    return 0;
+}
+
+int FakeHidrawSystem::sendOutputReport(int fd, const uint8_t* data, size_t size) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto d = fds_.find(fd);
+    if (d == fds_.end()) {
+        return -EBADF;
+    }
+    Node& n = nodes_.at(d->second.devnode);
+    if (n.unplugged) {
+        return -ENODEV;
+    }
+    if (n.outputReportError != 0) {
+        return -n.outputReportError;
+    }
+    n.outputReports.emplace_back(data, data + size);
+    return static_cast<int>(size);
+}
+
+int FakeHidrawSystem::makePipe(int fds[2]) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const int pipe = nextPipe_++;
+    fds[0] = nextFd_++;
+    fds[1] = nextFd_++;
+    fds_[fds[0]] = Descriptor{"", pipe, true};
+    fds_[fds[1]] = Descriptor{"", pipe, false};
+    return 0;
+}
+
+std::optional<platform::hidraw::HidrawUdevRecord> FakeUdev::findHidraw(const std::string& devnode,
+                                                                       bool withDescriptor) {
+    for (const platform::hidraw::HidrawUdevRecord& r : records) {
+        if (r.devnode == devnode) {
+            platform::hidraw::HidrawUdevRecord copy = r;
+            if (!withDescriptor) {
+                copy.reportDescriptor.clear();
+            }
+            return copy;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace vorn::test

@@ -1,0 +1,83 @@
+#pragma once
+// Stand-ins for the kernel and udev under the hidraw backend: hidraw nodes with queued
+// input reports, recorded writes, injected errors and unplugging, and pipes, all in memory.
+// poll() really blocks (on a condition variable) so the backend's reader thread runs as
+// it would on a real node.
+
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/hidraw/HidrawSystem.h"
+#include "platform/hidraw/UdevSource.h"
+
+namespace vorn::test {
+
+class FakeHidrawSystem final : public platform::hidraw::HidrawSystem {
+  public:
+    struct Node {
+        std::vector<uint8_t> descriptor;  // what HIDIOCGRDESC returns
+        std::deque<std::vector<uint8_t>> input;
+        std::vector<std::vector<uint8_t>> written;
+        std::vector<std::vector<uint8_t>> outputReports;  // sent through the ioctl
+        bool unplugged = false;
+        bool hangUpOnly = false;  // poll reports POLLERR | POLLHUP, read has nothing
+        int openError = 0;        // errno for open()
+        int writeError = 0;       // errno for write()
+        int outputReportError = 0;
+        int opens = 0;
+    };
+
+    void addNode(const std::string& devnode, std::vector<uint8_t> descriptor = {});
+    void push(const std::string& devnode, std::vector<uint8_t> report);
+    void unplug(const std::string& devnode);
+    void hangUp(const std::string& devnode);
+    // Runs f on a node under the lock.
+    template <typename F>
+    auto with(const std::string& devnode, F f) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return f(nodes_.at(devnode));
+    }
+    int openDescriptors() const;
+    // Blocks until nothing is left in the node's input queue (the reader took it all).
+    void waitDrained(const std::string& devnode);
+
+    int open(const std::string& path, int flags) override;
+    int close(int fd) override;
+    ssize_t read(int fd, void* buffer, size_t size) override;
+    ssize_t write(int fd, const void* buffer, size_t size) override;
+    int poll(struct pollfd* fds, size_t count, int timeoutMs) override;
+    int reportDescriptor(int fd, std::vector<uint8_t>& out) override;
+    int sendOutputReport(int fd, const uint8_t* data, size_t size) override;
+    int makePipe(int fds[2]) override;
+
+  private:
+    struct Descriptor {
+        std::string devnode;  // empty for a pipe end
+        int pipe = -1;
+        bool pipeReadEnd = false;
+    };
+    short eventsOf(const Descriptor& d) const;
+
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    std::map<std::string, Node> nodes_;
+    std::map<int, Descriptor> fds_;
+    std::map<int, size_t> pipeBytes_;
+    int nextFd_ = 100;
+    int nextPipe_ = 0;
+};
+
+class FakeUdev final : public platform::hidraw::UdevSource {
+  public:
+    std::vector<platform::hidraw::HidrawUdevRecord> records;
+
+    std::vector<platform::hidraw::HidrawUdevRecord> listHidraw() override { return records; }
+    std::optional<platform::hidraw::HidrawUdevRecord> findHidraw(const std::string& devnode,
+                                                                 bool withDescriptor) override;
+};
+
+}  // namespace vorn::test
