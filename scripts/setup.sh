@@ -4,7 +4,8 @@
 VORN_PACKAGES=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libjsoncpp-dev libudev-dev
+    libjsoncpp-dev libudev-dev libpugixml-dev
+    qt6-base-dev qt6-svg-dev fonts-wqy-microhei
     dbus dbus-bin
 )
 

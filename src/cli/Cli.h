@@ -32,6 +32,11 @@ int runVornctl(int argc, const char* const* argv, std::ostream& out, std::ostrea
 // Command handlers.
 int runCatalogueCommand(CliContext& ctx);
 int runListCommand(CliContext& ctx);
+int runInfoCommand(CliContext& ctx);
+int runReadSettingsCommand(CliContext& ctx);
+int runWriteSettingsCommand(CliContext& ctx);
+int runReadKeysCommand(CliContext& ctx);
+int runPowerCommand(CliContext& ctx);
 int runProfileCommand(CliContext& ctx);
 
 }  // namespace vorn::cli

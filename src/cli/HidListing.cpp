@@ -13,7 +13,9 @@ namespace {
 // The vendor id the shipped udev rule opens to the user at the seat.
 constexpr uint16_t kVornVendorId = 0x320F;
 
-const char* reasonText(const HidCollectionListing& l) {
+}  // namespace
+
+const char* openErrorReason(const HidCollectionListing& l) {
     switch (l.openError) {
         case HidOpenError::None:
             return "";
@@ -28,6 +30,8 @@ const char* reasonText(const HidCollectionListing& l) {
     }
     return "failed";
 }
+
+namespace {
 
 void describe(hid::HidTransport& t, HidCollectionListing& l) {
     l.vendorId = t.attributes().vendorId;
@@ -88,7 +92,7 @@ void printHidCollections(std::ostream& out, const std::vector<HidCollectionListi
             out << "    product \"" << l.product << "\"\n";
         }
         if (l.openError != HidOpenError::None) {
-            out << "    cannot open: " << reasonText(l) << "\n";
+            out << "    cannot open: " << openErrorReason(l) << "\n";
         }
     }
     out << (list.empty()

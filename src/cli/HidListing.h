@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/SlotLookup.h"
 #include "platform/hid/HidBackend.h"
 
 namespace vorn::cli {
@@ -32,6 +33,13 @@ struct HidCollectionListing {
 
 // Every collection the installed backend lists, in its order.
 std::vector<HidCollectionListing> listHidCollections();
+
+// Why a listed collection cannot be opened, for the user ("" when it can).
+const char* openErrorReason(const HidCollectionListing& listing);
+
+// Claims the first free live slot a described collection matches, as the discovery loop
+// does; kNoIndex (-1) when none (ListSlots.cpp).
+int claimListedSlot(catalogue::LiveSlotList& live, const HidCollectionListing& listing);
 
 // The catalogue slot a collection would claim, as text. Called once per collection in list
 // order, so an implementation may claim slots as it goes.

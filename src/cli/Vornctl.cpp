@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "cli/Cli.h"
+#include "cli/DeviceSession.h"
 #include "emulator/Scenario.h"
 
 namespace vorn::cli {
@@ -27,9 +28,12 @@ void printHelp(std::ostream& out) {
         out << c.summary << "\n";
     }
     out << "\n"
-           "Device emulator: commands that talk to devices take --sim SCENARIO.\n"
-        << emulator::scenarioHelpText()
-        << "\n"
+           "DEVICE is a device option; OFFSET and LENGTH are decimal or 0x-hexadecimal.\n"
+        << deviceOptionsHelp() << "\n"
+        << emulator::scenarioHelpText() << "\n"
+        << "Exit status: 0 success, 1 the device is absent, busy, unreachable or refused,\n"
+           "2 wrong usage.\n"
+           "\n"
            "Environment:\n"
            "  VORN_DEBUG=1                  write diagnostic lines to stderr\n";
 }

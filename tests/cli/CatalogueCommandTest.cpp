@@ -1,35 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/Cli.h"
+#include "CliRun.h"
 
-namespace {
-
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun vornctl(std::vector<const char*> args) {
-    args.insert(args.begin(), "vornctl");
-    std::ostringstream out, err;
-    int status = vorn::cli::runVornctl(static_cast<int>(args.size()), args.data(), out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        result.push_back(line);
-    }
-    return result;
-}
-
-}  // namespace
+using vorn::test::CliRun;
+using vorn::test::lines;
+using vorn::test::vornctl;
 
 TEST(CatalogueCommand, PrintsFourTablesWithAlignedColumns) {
     CliRun r = vornctl({"catalogue"});

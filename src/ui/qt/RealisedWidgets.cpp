@@ -1,0 +1,543 @@
+#include "ui/qt/RealisedWidgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWheelEvent>
+
+#include "ui/framework/RenderEngine.h"
+#include "ui/framework/ScrollBar.h"
+#include "ui/qt/QtPainter.h"
+#include "ui/qt/StyleSheets.h"
+
+namespace vorn::ui::qt {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+Qt::Alignment alignmentOf(unsigned style) {
+    Qt::Alignment a = (style & DT_CENTER) != 0
+                          ? Qt::AlignHCenter
+                          : ((style & DT_RIGHT) != 0 ? Qt::AlignRight : Qt::AlignLeft);
+    a |= (style & DT_VCENTER) != 0 ? Qt::AlignVCenter
+                                   : ((style & DT_BOTTOM) != 0 ? Qt::AlignBottom : Qt::AlignTop);
+    return a;
+}
+
+// Markup of labels (<b>, <i>, <u>, <c #AARRGGBB>, <n>) as Qt rich text.
+QString richText(const std::string& text) {
+    QString out;
+    QString s = qs(text);
+    int i = 0;
+    std::vector<QString> closers;
+    while (i < s.size()) {
+        if (s[i] == '<') {
+            int end = s.indexOf('>', i);
+            if (end > i) {
+                QString tag = s.mid(i + 1, end - i - 1).trimmed();
+                if (tag == "n") {
+                    out += "<br/>";
+                } else if (tag == "b" || tag == "i" || tag == "u") {
+                    out += "<" + tag + ">";
+                } else if (tag == "/b" || tag == "/i" || tag == "/u") {
+                    out += "<" + tag + ">";
+                } else if (tag.startsWith("c ")) {
+                    out += "<span style=\"color:" +
+                           rgba(parseColor(tag.mid(2).trimmed().toStdString())) + "\">";
+                } else if (tag == "/c") {
+                    out += "</span>";
+                }
+                i = end + 1;
+                continue;
+            }
+        }
+        out += QString(s[i]).toHtmlEscaped();
+        ++i;
+    }
+    return out;
+}
+
+// Style sheets are costly to apply: an unchanged one is not applied again.
+void applyStyleSheet(QWidget* widget, const QString& sheet) {
+    if (widget->styleSheet() != sheet) {
+        widget->setStyleSheet(sheet);
+    }
+}
+
+UiEventType pressType(const QMouseEvent* e) {
+    return e->button() == Qt::RightButton ? UIEVENT_RBUTTONDOWN : UIEVENT_BUTTONDOWN;
+}
+
+}  // namespace
+
+// --- common ---
+
+UiPoint Realised::childOrigin() const {
+    return control_ != nullptr
+               ? UiPoint{control_->GetPosNoLayout().left, control_->GetPosNoLayout().top}
+               : UiPoint{};
+}
+
+void Realised::applyFont() {
+    CPaintManagerUI* pm = control_->GetManager();
+    if (pm == nullptr) {
+        return;
+    }
+    TFontInfo f = pm->GetFontInfo(control_->GetFont());
+    f.iSize = pm->GetDPIObj()->Scale(f.iSize);
+    widget()->setFont(toQFont(f));
+}
+
+void Realised::syncCommon(unsigned what) {
+    QWidget* w = widget();
+    if ((what & CHANGE_VISIBLE) != 0) {
+        w->setVisible(control_->IsVisibleSelf());
+    }
+    if ((what & CHANGE_ENABLED) != 0) {
+        w->setEnabled(control_->IsEnabled());
+    }
+    if ((what & CHANGE_STYLE) != 0) {
+        w->setToolTip(qs(control_->GetToolTip()));
+        applyFont();
+    }
+}
+
+void Realised::sync(unsigned what) {
+    syncCommon(what);
+    widget()->update();
+}
+
+// --- painted ---
+
+PaintedWidget::PaintedWidget(TreeRealiser& realiser, CControlUI* control, QWidget* parent,
+                             bool container)
+    : QWidget(parent), Realised(realiser, control), container_(container) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_Hover, true);
+}
+
+void PaintedWidget::sync(unsigned what) {
+    syncCommon(what);
+    update();
+}
+
+void PaintedWidget::paintEvent(QPaintEvent* event) {
+    if (control_ == nullptr) {
+        return;
+    }
+    QPainter p(this);
+    const UiRect& rc = control_->GetPosNoLayout();
+    p.translate(-rc.left, -rc.top);
+    QtPainter painter(p);
+    QRect dirty = event->rect().translated(rc.left, rc.top);
+    UiRect paint{dirty.left(), dirty.top(), dirty.right() + 1, dirty.bottom() + 1};
+    if (container_) {
+        // The container's own layers; its children are widgets of their own.
+        control_->CControlUI::DoPaint(painter, paint);
+    } else {
+        control_->DoPaint(painter, paint);
+    }
+}
+
+void PaintedWidget::mousePressEvent(QMouseEvent* event) {
+    realiser_.forwardMouse(this, pressType(event), event->position().toPoint(), event->modifiers());
+}
+
+void PaintedWidget::mouseReleaseEvent(QMouseEvent* event) {
+    realiser_.forwardMouse(
+        this, event->button() == Qt::RightButton ? UIEVENT_RBUTTONUP : UIEVENT_BUTTONUP,
+        event->position().toPoint(), event->modifiers());
+}
+
+void PaintedWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    realiser_.forwardMouse(
+        this, event->button() == Qt::RightButton ? UIEVENT_RBUTTONDOWN : UIEVENT_DBLCLICK,
+        event->position().toPoint(), event->modifiers());
+}
+
+void PaintedWidget::mouseMoveEvent(QMouseEvent* event) {
+    realiser_.forwardMouse(this, UIEVENT_MOUSEMOVE, event->position().toPoint(),
+                           event->modifiers());
+}
+
+void PaintedWidget::wheelEvent(QWheelEvent* event) {
+    realiser_.forwardMouse(this, UIEVENT_SCROLLWHEEL, event->position().toPoint(),
+                           event->modifiers(), event->angleDelta().y());
+    event->accept();
+}
+
+void PaintedWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (parentWidget() == realiser_.host()) {
+        realiser_.forwardMouse(this, UIEVENT_MOUSELEAVE, {}, {});
+    }
+}
+
+// --- scrolling container ---
+
+namespace {
+
+// The scrolled content: transparent, passes clicks on empty space to the container.
+class ScrollContent final : public QWidget {
+  public:
+    ScrollContent(TreeRealiser& realiser, QWidget* parent) : QWidget(parent), realiser_(realiser) {
+        setMouseTracking(true);
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        realiser_.forwardMouse(this, pressType(e), e->position().toPoint(), e->modifiers());
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        realiser_.forwardMouse(this, UIEVENT_BUTTONUP, e->position().toPoint(), e->modifiers());
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        realiser_.forwardMouse(this, UIEVENT_MOUSEMOVE, e->position().toPoint(), e->modifiers());
+    }
+
+  private:
+    TreeRealiser& realiser_;
+};
+
+}  // namespace
+
+ScrollWidget::ScrollWidget(TreeRealiser& realiser, CControlUI* control, QWidget* parent)
+    : PaintedWidget(realiser, control, parent, true),
+      area_(new QScrollArea(this)),
+      content_(new ScrollContent(realiser, nullptr)) {
+    area_->setFrameShape(QFrame::NoFrame);
+    area_->setWidgetResizable(false);
+    area_->setWidget(content_);
+    area_->setAttribute(Qt::WA_TranslucentBackground);
+    area_->viewport()->setAutoFillBackground(false);
+    content_->setAutoFillBackground(false);
+    area_->setStyleSheet(
+        "QScrollArea{background:transparent;border:none;}"
+        "QScrollBar:vertical{background:transparent;width:8px;margin:2px;}"
+        "QScrollBar::handle:vertical{background:rgba(90,95,106,160);border-radius:3px;min-height:"
+        "24px;}"
+        "QScrollBar::handle:vertical:hover{background:rgba(226,59,78,200);}"
+        "QScrollBar:horizontal{background:transparent;height:8px;margin:2px;}"
+        "QScrollBar::handle:horizontal{background:rgba(90,95,106,160);border-radius:3px;min-width:"
+        "24px;}"
+        "QScrollBar::add-line,QScrollBar::sub-line{width:0;height:0;}"
+        "QScrollBar::add-page,QScrollBar::sub-page{background:transparent;}");
+    auto* container = static_cast<CContainerUI*>(control);
+    area_->setVerticalScrollBarPolicy(container->GetVerticalScrollBar() != nullptr
+                                          ? Qt::ScrollBarAsNeeded
+                                          : Qt::ScrollBarAlwaysOff);
+    area_->setHorizontalScrollBarPolicy(container->GetHorizontalScrollBar() != nullptr
+                                            ? Qt::ScrollBarAsNeeded
+                                            : Qt::ScrollBarAlwaysOff);
+    auto onScroll = [this] {
+        if (control_ == nullptr || realiser_.syncing()) {
+            return;
+        }
+        static_cast<CContainerUI*>(control_)->SetScrollPos(
+            {area_->horizontalScrollBar()->value(), area_->verticalScrollBar()->value()});
+    };
+    connect(area_->verticalScrollBar(), &QScrollBar::valueChanged, this, onScroll);
+    connect(area_->horizontalScrollBar(), &QScrollBar::valueChanged, this, onScroll);
+}
+
+UiPoint ScrollWidget::childOrigin() const {
+    if (control_ == nullptr) {
+        return {};
+    }
+    auto* c = static_cast<CContainerUI*>(control_);
+    UiRect inner = c->GetPosNoLayout().deflated(c->GetInset());
+    UiSize scroll = c->GetScrollPos();
+    return {inner.left - scroll.cx, inner.top - scroll.cy};
+}
+
+void ScrollWidget::sync(unsigned what) {
+    PaintedWidget::sync(what);
+    auto* c = static_cast<CContainerUI*>(control_);
+    UiRect rc = c->GetPosNoLayout();
+    UiRect inner = rc.deflated(c->GetInset());
+    area_->setGeometry(inner.left - rc.left, inner.top - rc.top, inner.width(), inner.height());
+    UiSize content = c->GetContentSize();
+    content_->resize(std::max(content.cx, inner.width()), std::max(content.cy, inner.height()));
+    QSignalBlocker v(area_->verticalScrollBar());
+    QSignalBlocker h(area_->horizontalScrollBar());
+    area_->verticalScrollBar()->setValue(c->GetScrollPos().cy);
+    area_->horizontalScrollBar()->setValue(c->GetScrollPos().cx);
+}
+
+// --- label ---
+
+LabelWidget::LabelWidget(TreeRealiser& realiser, CLabelUI* label, QWidget* parent)
+    : QLabel(parent), Realised(realiser, label) {
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void LabelWidget::sync(unsigned what) {
+    syncCommon(what);
+    auto* label = static_cast<CLabelUI*>(control_);
+    if ((what & (CHANGE_TEXT | CHANGE_STYLE)) != 0) {
+        if (label->IsShowHtml()) {
+            setTextFormat(Qt::RichText);
+            setText(richText(label->GetText()));
+        } else {
+            setTextFormat(Qt::PlainText);
+            setText(qs(label->GetText()));
+        }
+    }
+    if ((what & (CHANGE_STYLE | CHANGE_ENABLED)) != 0) {
+        if (label->GetBorderSize() > 0 || label->GetBorderRound() > 0) {
+            applyStyleSheet(this, labelStyle(label));
+        } else {
+            // Plain labels (the most numerous controls) take their colours from the palette,
+            // which costs far less than a style sheet.
+            applyStyleSheet(this, QString());
+            QPalette pal = palette();
+            UiColor text = !label->IsEnabled() && label->GetDisabledTextColor() != 0
+                               ? label->GetDisabledTextColor()
+                               : label->GetTextColor();
+            if ((text >> 24) != 0) {
+                pal.setColor(QPalette::WindowText, toQColor(text));
+            }
+            bool filled = (label->GetBkColor() >> 24) != 0;
+            if (filled) {
+                pal.setColor(QPalette::Window, toQColor(label->GetBkColor()));
+            }
+            setAutoFillBackground(filled);
+            setPalette(pal);
+            UiRect pad = label->GetTextPadding();
+            setContentsMargins(pad.left, pad.top, pad.right, pad.bottom);
+        }
+    }
+    if ((what & CHANGE_STYLE) != 0) {
+        setAlignment(alignmentOf(label->GetTextStyle()));
+        setWordWrap((label->GetTextStyle() & DT_WORDBREAK) != 0);
+    }
+}
+
+// --- buttons and options ---
+
+ButtonWidget::ButtonWidget(TreeRealiser& realiser, CButtonUI* button, QWidget* parent)
+    : QPushButton(parent), Realised(realiser, button) {
+    setCheckable(button->GetInterface("Option") != nullptr);
+    setCursor(Qt::PointingHandCursor);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (control_ == nullptr || realiser_.syncing()) {
+            return;
+        }
+        CControlUI* c = control_;
+        c->Activate();
+        // The tree decides the selection (a group keeps one); the widget shows it.
+        if (control_ != nullptr) {
+            sync(CHANGE_SELECTION);
+        }
+    });
+}
+
+void ButtonWidget::sync(unsigned what) {
+    syncCommon(what);
+    auto* button = static_cast<CButtonUI*>(control_);
+    if ((what & CHANGE_TEXT) != 0) {
+        setText(qs(button->GetText()));
+    }
+    if ((what & CHANGE_SELECTION) != 0 && isCheckable()) {
+        QSignalBlocker block(this);
+        setChecked(static_cast<COptionUI*>(control_)->IsSelected());
+    }
+    if ((what & CHANGE_STYLE) != 0) {
+        applyStyleSheet(this, buttonStyle(button));
+    }
+}
+
+CheckWidget::CheckWidget(TreeRealiser& realiser, CCheckBoxUI* box, QWidget* parent)
+    : QCheckBox(parent), Realised(realiser, box) {
+    setCursor(Qt::PointingHandCursor);
+    connect(this, &QCheckBox::clicked, this, [this] {
+        if (control_ == nullptr || realiser_.syncing()) {
+            return;
+        }
+        control_->Activate();
+        if (control_ != nullptr) {
+            sync(CHANGE_SELECTION);
+        }
+    });
+}
+
+void CheckWidget::sync(unsigned what) {
+    syncCommon(what);
+    auto* box = static_cast<CCheckBoxUI*>(control_);
+    if ((what & CHANGE_TEXT) != 0) {
+        setText(qs(box->GetText()));
+    }
+    if ((what & CHANGE_SELECTION) != 0) {
+        QSignalBlocker block(this);
+        setChecked(box->GetCheck());
+    }
+    if ((what & CHANGE_STYLE) != 0) {
+        applyStyleSheet(this, checkBoxStyle(box));
+    }
+}
+
+// --- edits ---
+
+EditWidget::EditWidget(TreeRealiser& realiser, CEditUI* edit, QWidget* parent)
+    : QLineEdit(parent), Realised(realiser, edit) {
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (control_ == nullptr || realiser_.syncing()) {
+            return;
+        }
+        std::string accepted = static_cast<CEditUI*>(control_)->InputText(text.toStdString());
+        if (control_ != nullptr && qs(accepted) != this->text()) {
+            QSignalBlocker block(this);
+            setText(qs(accepted));
+        }
+    });
+    connect(this, &QLineEdit::returnPressed, this, [this] {
+        if (control_ != nullptr && !realiser_.syncing()) {
+            realiser_.focusGained(control_);
+            realiser_.manager().DispatchKey(UIEVENT_KEYDOWN, VK_RETURN_KEY);
+        }
+    });
+}
+
+void EditWidget::sync(unsigned what) {
+    syncCommon(what);
+    auto* edit = static_cast<CEditUI*>(control_);
+    if ((what & (CHANGE_TEXT | CHANGE_VALUE)) != 0 && text() != qs(edit->GetText())) {
+        QSignalBlocker block(this);
+        setText(qs(edit->GetText()));
+    }
+    if ((what & CHANGE_STYLE) != 0) {
+        setMaxLength(edit->GetMaxChar() > 0 ? edit->GetMaxChar() : 32767);
+        setEchoMode(edit->IsPasswordMode() ? QLineEdit::Password : QLineEdit::Normal);
+        setReadOnly(edit->IsReadOnly());
+        setPlaceholderText(qs(edit->GetTipValue()));
+        setAlignment(alignmentOf(edit->GetTextStyle()));
+        setValidator(edit->IsNumberOnly()
+                         ? new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this)
+                         : nullptr);
+        applyStyleSheet(this, editStyle(edit, "QLineEdit"));
+    }
+}
+
+TextEditWidget::TextEditWidget(TreeRealiser& realiser, CRichEditUI* edit, QWidget* parent)
+    : QPlainTextEdit(parent), Realised(realiser, edit) {
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (control_ == nullptr || realiser_.syncing()) {
+            return;
+        }
+        static_cast<CEditUI*>(control_)->InputText(toPlainText().toStdString());
+    });
+}
+
+void TextEditWidget::sync(unsigned what) {
+    syncCommon(what);
+    auto* edit = static_cast<CRichEditUI*>(control_);
+    if ((what & (CHANGE_TEXT | CHANGE_VALUE)) != 0 && toPlainText() != qs(edit->GetText())) {
+        QSignalBlocker block(this);
+        setPlainText(qs(edit->GetText()));
+    }
+    if ((what & CHANGE_STYLE) != 0) {
+        setReadOnly(edit->IsReadOnly());
+        setPlaceholderText(qs(edit->GetTipValue()));
+        applyStyleSheet(this, editStyle(edit, "QPlainTextEdit"));
+    }
+}
+
+// --- slider and progress ---
+
+SliderWidget::SliderWidget(TreeRealiser& realiser, CSliderUI* slider, QWidget* parent)
+    : QSlider(parent), Realised(realiser, slider) {
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    auto* s = slider;
+    (void)s;
+    connect(this, &QSlider::sliderMoved, this, [this](int value) {
+        if (control_ != nullptr && !realiser_.syncing()) {
+            static_cast<CSliderUI*>(control_)->UserChange(value, true);
+        }
+    });
+    connect(this, &QSlider::sliderReleased, this, [this] {
+        if (control_ != nullptr && !realiser_.syncing()) {
+            static_cast<CSliderUI*>(control_)->UserChange(value(), false);
+        }
+    });
+    connect(this, &QSlider::valueChanged, this, [this](int value) {
+        // Keys and clicks on the groove change the value without a drag.
+        if (control_ != nullptr && !realiser_.syncing() && !isSliderDown()) {
+            static_cast<CSliderUI*>(control_)->UserChange(value, false);
+        }
+    });
+}
+
+void SliderWidget::sync(unsigned what) {
+    syncCommon(what);
+    auto* slider = static_cast<CSliderUI*>(control_);
+    if ((what & (CHANGE_VALUE | CHANGE_STYLE)) != 0) {
+        QSignalBlocker block(this);
+        setOrientation(slider->IsHorizontal() ? Qt::Horizontal : Qt::Vertical);
+        setRange(slider->GetMinValue(), slider->GetMaxValue());
+        setSingleStep(slider->GetChangeStep());
+        setPageStep(std::max(slider->GetChangeStep(),
+                             (slider->GetMaxValue() - slider->GetMinValue()) / 10));
+        if (!isSliderDown()) {
+            setValue(slider->GetValue());
+        }
+    }
+    if ((what & CHANGE_STYLE) != 0) {
+        applyStyleSheet(this, sliderStyle(slider));
+    }
+}
+
+ProgressWidget::ProgressWidget(TreeRealiser& realiser, CProgressUI* progress, QWidget* parent)
+    : QProgressBar(parent), Realised(realiser, progress) {}
+
+void ProgressWidget::sync(unsigned what) {
+    syncCommon(what);
+    auto* p = static_cast<CProgressUI*>(control_);
+    if ((what & (CHANGE_VALUE | CHANGE_STYLE | CHANGE_TEXT)) != 0) {
+        setOrientation(p->IsHorizontal() ? Qt::Horizontal : Qt::Vertical);
+        setRange(p->GetMinValue(), std::max(p->GetMinValue(), p->GetMaxValue()));
+        setValue(p->GetValue());
+        setTextVisible(!p->GetText().empty());
+        setFormat(qs(p->GetText()));
+    }
+    if ((what & CHANGE_STYLE) != 0) {
+        applyStyleSheet(this, progressStyle(p));
+    }
+}
+
+// --- combo ---
+
+ComboWidget::ComboWidget(TreeRealiser& realiser, CComboUI* combo, QWidget* parent)
+    : QComboBox(parent), Realised(realiser, combo) {
+    setCursor(Qt::PointingHandCursor);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (control_ != nullptr && !realiser_.syncing()) {
+            static_cast<CComboUI*>(control_)->SelectItem(index);
+        }
+    });
+}
+
+void ComboWidget::sync(unsigned what) {
+    syncCommon(what);
+    auto* combo = static_cast<CComboUI*>(control_);
+    QSignalBlocker block(this);
+    if ((what & (CHANGE_ITEMS | CHANGE_TEXT | CHANGE_STYLE)) != 0) {
+        clear();
+        for (int i = 0; i < combo->GetCount(); ++i) {
+            addItem(qs(combo->GetItemAt(i)->GetText()));
+        }
+    }
+    if ((what & (CHANGE_ITEMS | CHANGE_SELECTION | CHANGE_TEXT | CHANGE_STYLE)) != 0) {
+        setCurrentIndex(combo->GetCurSel());
+    }
+    if ((what & CHANGE_STYLE) != 0) {
+        applyStyleSheet(this, comboStyle(combo));
+    }
+}
+
+}  // namespace vorn::ui::qt

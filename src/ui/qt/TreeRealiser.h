@@ -1,0 +1,78 @@
+#pragma once
+// Realises a paint manager's control tree as Qt widgets inside a host widget whose origin is
+// the window's client origin, and keeps both in step: tree changes reach the widgets
+// (IControlObserver), user input on the widgets reaches the tree as the same calls and
+// events a headless test makes (Activate, SelectItem, UserChange, InputText, focus, mouse
+// events through the paint manager).
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <unordered_map>
+#include <unordered_set>
+
+#include "ui/framework/Control.h"
+#include "ui/framework/ControlObserver.h"
+#include "ui/framework/PaintManager.h"
+
+namespace vorn::ui::qt {
+
+class Realised;
+
+class TreeRealiser final : public QObject, public IControlObserver {
+  public:
+    TreeRealiser(CPaintManagerUI& manager, QWidget* host);
+    ~TreeRealiser() override;
+
+    CPaintManagerUI& manager() { return manager_; }
+    QWidget* host() const { return host_; }
+    // The widget showing a control (nullptr when it has none, e.g. a combo's rows).
+    QWidget* widgetFor(CControlUI* control) const;
+    CControlUI* controlFor(const QWidget* widget) const;
+    size_t widgetCount() const { return map_.size(); }
+
+    // Lays the tree out and brings every widget up to date.
+    void syncAll();
+
+    void OnControlChanged(CControlUI* control, unsigned what) override;
+    void OnControlAdded(CControlUI* control) override;
+    void OnControlRemoved(CControlUI* control) override;
+    void OnLayoutUpdated() override;
+    void OnTreeRestyled() override;
+    void OnLayoutNeeded() override;
+
+    // For the widgets: input reaching the tree.
+    void forwardMouse(QWidget* from, UiEventType type, QPoint pos, Qt::KeyboardModifiers mods,
+                      int wheelDelta = 0);
+    UiPoint toWindow(const QWidget* widget, QPoint pos) const;
+    // True while the realiser writes tree state into widgets (their signals are not input).
+    bool syncing() const { return syncing_ > 0; }
+    void focusGained(CControlUI* control);
+    void focusLost(CControlUI* control);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    friend class SyncGuard;
+    Realised* realise(CControlUI* control, QWidget* parent);
+    void realiseChildren(CControlUI* control, Realised* realised);
+    Realised* make(CControlUI* control, QWidget* parent);
+    void forget(CControlUI* control);
+    void placeAll();
+    void scheduleLayout();
+    void scheduleRestyle();
+
+    CPaintManagerUI& manager_;
+    QPointer<QWidget> host_;
+    std::unordered_map<CControlUI*, Realised*> map_;
+    std::unordered_map<const QWidget*, CControlUI*> byWidget_;
+    // Hidden containers whose children get widgets when they are first shown.
+    std::unordered_set<CControlUI*> pending_;
+    int syncing_ = 0;
+    bool layoutPending_ = false;
+    bool restylePending_ = false;
+};
+
+}  // namespace vorn::ui::qt

@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "UiTestSupport.h"
+#include "platform/debug/DebugSink.h"
+#include "platform/paths/Paths.h"
+#include "support/TempHome.h"
+#include "ui/framework/LanguageList.h"
+#include "ui/framework/ResourceManager.h"
+#include "ui/framework/UiLoop.h"
+#include "ui/framework/dialogs/AboutWnd.h"
+#include "ui/framework/dialogs/MsgWnd.h"
+#include "ui/framework/dialogs/ScaleRule.h"
+
+using namespace vorn;
+using namespace vorn::ui;
+
+namespace {
+
+const std::string kResources = std::string(VORN_SOURCE_DIR) + "/resources";
+
+// The program's real skin and language files, a manual loop, and a hook acting in modal
+// windows.
+class DialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CPaintManagerUI::SetResourcePath(kResources + "/skin");
+        CResourceManager::GetInstance().LoadLanguage("lan_en.xml");
+    }
+    void TearDown() override {
+        CWindowWnd::SetModalHook({});
+        CResourceManager::GetInstance().ResetTextMap();
+        CPaintManagerUI::SetResourcePath("");
+    }
+    // Runs `act` inside the next modal window.
+    void whenModal(std::function<void(WindowImplBase&)> act) {
+        CWindowWnd::SetModalHook([act](CWindowWnd& w) {
+            seen = &static_cast<WindowImplBase&>(w);
+            act(*seen);
+        });
+    }
+    static CControlUI* control(WindowImplBase& w, const char* name) {
+        return w.GetPaintManager().FindControl(name);
+    }
+    ScopedManualUiLoop ui;
+    static inline WindowImplBase* seen = nullptr;
+};
+
+}  // namespace
+
+TEST(ScaleRule, AcceptsFiftyToTwoHundredPercentInQuarterSteps) {
+    for (int dpi : {48, 72, 96, 120, 144, 168, 192}) {
+        EXPECT_TRUE(isAcceptedScale(dpi)) << dpi;
+    }
+    for (int dpi : {0, 24, 100, 150, 216, -96}) {
+        EXPECT_FALSE(isAcceptedScale(dpi)) << dpi;
+    }
+    platform::DebugCapture debug;
+    EXPECT_EQ(checkedScale(144, "MSG_WND DPI SET ERROR"), 144);
+    EXPECT_TRUE(debug.lines().empty());
+    EXPECT_EQ(checkedScale(100, "MSG_WND DPI SET ERROR"), 96);
+    EXPECT_EQ(debug.lines(), (std::vector<std::string>{"MSG_WND DPI SET ERROR"}));
+}
+
+TEST(ScaleRule, EqualScaleIsIgnoredAndOthersReachEveryPaintManager) {
+    CPaintManagerUI a;
+    CPaintManagerUI b;
+    int current = 96;
+    platform::DebugCapture debug;
+    EXPECT_FALSE(applyWindowScale(96, current, "X"));
+    EXPECT_FALSE(applyWindowScale(100, current, "SET_WND DPI SET ERROR"));  // falls back to 96
+    EXPECT_TRUE(debug.contains("SET_WND DPI SET ERROR"));
+    EXPECT_TRUE(applyWindowScale(168, current, "X"));
+    EXPECT_EQ(current, 168);
+    EXPECT_EQ(a.GetDPIObj()->GetDPI(), 168);
+    EXPECT_EQ(b.GetDPIObj()->GetScale(), 175);
+    CPaintManagerUI::SetAllDPI(96);
+}
+
+TEST_F(DialogTest, MessageBoxAnswersOneForConfirmAndZeroForCancelOrClose) {
+    whenModal([](WindowImplBase& w) { control(w, "confirm_btn")->Activate(); });
+    EXPECT_EQ(ShowMessageBox(nullptr, {}, "message_text_22", 96, true, 1), 1);
+    whenModal([](WindowImplBase& w) { control(w, "cancel_btn")->Activate(); });
+    EXPECT_EQ(ShowMessageBox(nullptr, {}, "message_text_22", 96, true, 1), 0);
+    whenModal([](WindowImplBase& w) { w.GetPaintManager().ClickControl(control(w, "closebtn")); });
+    EXPECT_EQ(ShowMessageBox(nullptr, {}, "message_text_22", 96, true, 1), 0);
+}
+
+TEST_F(DialogTest, MessageBoxWithButtonsZeroShowsOnlyConfirm) {
+    bool cancelVisible = true;
+    bool confirmVisible = false;
+    whenModal([&](WindowImplBase& w) {
+        cancelVisible = control(w, "cancel_btn")->IsVisible();
+        confirmVisible = control(w, "confirm_btn")->IsVisible();
+        control(w, "closebtn")->Activate();
+    });
+    EXPECT_EQ(ShowMessageBox(nullptr, {}, "message_text_31", 96, true, 0), 0);
+    EXPECT_FALSE(cancelVisible);
+    EXPECT_TRUE(confirmVisible);
+}
+
+TEST_F(DialogTest, MessageBoxShowsTitleAndTextOrKeepsTheSkinDefaults) {
+    std::string title, text, defaultTitle, defaultText;
+    whenModal([&](WindowImplBase& w) {
+        title = control(w, "MessageTitle")->GetText();
+        text = control(w, "MessageText")->GetText();
+        control(w, "confirm_btn")->Activate();
+    });
+    ShowMessageBox(nullptr, "tips_text", "message_text_30", 96, true, 1);
+    EXPECT_EQ(title, "Notice");
+    EXPECT_EQ(text, CResourceManager::GetInstance().GetText("message_text_30"));
+
+    whenModal([&](WindowImplBase& w) {
+        text = control(w, "MessageText")->GetText();
+        control(w, "confirm_btn")->Activate();
+    });
+    ShowMessageBox(nullptr, {}, "message_text_22", 96, false, 0);
+    EXPECT_EQ(text, "message_text_22");  // not a key: shown as given
+
+    whenModal([&](WindowImplBase& w) {
+        defaultTitle = control(w, "MessageTitle")->GetText();
+        defaultText = control(w, "MessageText")->GetText();
+        control(w, "confirm_btn")->Activate();
+    });
+    ShowMessageBox(nullptr, {}, {}, 96, true, 0);
+    EXPECT_EQ(defaultTitle, CResourceManager::GetInstance().GetText("msg_title_text"));
+    EXPECT_EQ(defaultText, CResourceManager::GetInstance().GetText("msg_default_text"));
+}
+
+TEST_F(DialogTest, MessageBoxScaleFollowsTheRule) {
+    int dpi = 0;
+    UiSize size;
+    whenModal([&](WindowImplBase& w) {
+        dpi = static_cast<CMsgWnd&>(w).GetDPI();
+        size = w.GetClientSize();
+        control(w, "confirm_btn")->Activate();
+    });
+    platform::DebugCapture debug;
+    ShowMessageBox(nullptr, {}, "message_text_4", 100, true, 1);
+    EXPECT_EQ(dpi, 96);
+    EXPECT_TRUE(debug.contains("MSG_WND DPI SET ERROR"));
+    EXPECT_EQ(size, (UiSize{440, 232}));
+
+    ShowMessageBox(nullptr, {}, "message_text_4", 144, true, 1);
+    EXPECT_EQ(dpi, 144);
+    EXPECT_EQ(size, (UiSize{660, 348}));
+    CPaintManagerUI::SetAllDPI(96);
+}
+
+TEST_F(DialogTest, MessageBoxIsModalOverItsParent) {
+    class Owner : public WindowImplBase {
+      public:
+        std::string GetWindowClassName() const override { return "OwnerWnd"; }
+        std::string GetSkinFile() const override {
+            return "<Window size='500,400'><Control name='root'/></Window>";
+        }
+    } owner;
+    owner.Create(nullptr, "owner", WS_POPUP | WS_VISIBLE, 0);
+    bool disabled = false;
+    UiRect boxRect;
+    whenModal([&](WindowImplBase& w) {
+        disabled = !owner.IsWindowEnabled();
+        boxRect = w.GetWindowRect();
+        control(w, "confirm_btn")->Activate();
+    });
+    EXPECT_EQ(ShowMessageBox(&owner, {}, "message_text_27", 96, true, 1), 1);
+    EXPECT_TRUE(disabled);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    UiRect o = owner.GetWindowRect();
+    EXPECT_EQ(boxRect.left - o.left, o.right - boxRect.right);  // centred over the owner
+}
+
+TEST_F(DialogTest, AboutWindowShowsRevisionAndIgnoresASecondRequest) {
+    UiWindowHandle open = 0;
+    std::string revision;
+    bool secondOpened = true;
+    UiSize size;
+    whenModal([&](WindowImplBase& w) {
+        revision = control(w, "software_ver_label")->GetText();
+        size = w.GetClientSize();
+        secondOpened = ShowAboutWindow(nullptr, open);
+        control(w, "homepage_btn")->Activate();  // does nothing
+        EXPECT_TRUE(w.IsWindow());
+        control(w, "closebtn")->Activate();
+    });
+    EXPECT_TRUE(ShowAboutWindow(nullptr, open));
+    EXPECT_EQ(revision, "Software version 2.3.0.2");
+    EXPECT_FALSE(secondOpened);
+    EXPECT_EQ(size, (UiSize{800, 572}));
+    EXPECT_EQ(open, 0u);
+}
+
+TEST_F(DialogTest, AboutWindowClosedFromTheSystemMenuLeavesTheLoopRunning) {
+    UiWindowHandle open = 0;
+    whenModal([](WindowImplBase& w) { w.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); });
+    EXPECT_TRUE(ShowAboutWindow(nullptr, open));
+    EXPECT_FALSE(ui.loop().quitting());
+}
+
+TEST_F(DialogTest, LanguageFilesHoldEveryMessageKeyInBothLanguages) {
+    auto list = readLanguageList(kResources + "/DefaultData/Language.config");
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].name, "en");
+    EXPECT_EQ(list[1].file, "lan_cn.xml");
+    EXPECT_EQ(languageIndexForId(list, 2052), 1);
+    EXPECT_EQ(languageIndexForId(list, 7), 0);
+    EXPECT_EQ(languageIndexForName(list, "ZH"), 1);
+    auto& rm = CResourceManager::GetInstance();
+    for (const auto& entry : list) {
+        ASSERT_TRUE(applyLanguage(entry)) << entry.file;
+        EXPECT_EQ(rm.GetLanguage(), entry.name);
+        for (int n : {2, 4, 5, 6, 7, 16, 17, 22, 25, 26, 27, 28, 29, 30, 31, 32}) {
+            std::string key = "message_text_" + std::to_string(n);
+            EXPECT_TRUE(rm.HasText(key)) << entry.file << " " << key;
+        }
+        for (const char* key : {"tips_text", "software_rev_text", "confirm_text", "cancel_text"}) {
+            EXPECT_TRUE(rm.HasText(key)) << entry.file << " " << key;
+        }
+        // The overflow message takes the number of events to remove.
+        EXPECT_NE(rm.GetText("message_text_16").find("%d"), std::string::npos);
+    }
+}
+
+TEST(LanguageList, MissingOrMalformedListIsEmpty) {
+    EXPECT_TRUE(readLanguageList("/nonexistent/Language.config").empty());
+    test::TempHome home;
+    test::writeBytes(home.root() / "Language.config", "{\"Language\": 5}");
+    EXPECT_TRUE(readLanguageList((home.root() / "Language.config").string()).empty());
+    test::writeBytes(home.root() / "bad.config", "{not json");
+    EXPECT_TRUE(readLanguageList((home.root() / "bad.config").string()).empty());
+}

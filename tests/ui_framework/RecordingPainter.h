@@ -1,0 +1,69 @@
+#pragma once
+// An IPainter that writes down what it is asked to draw, one line per call.
+
+#include <string>
+#include <vector>
+
+#include "platform/text/Text.h"
+#include "ui/framework/Painter.h"
+
+namespace vorn::test {
+
+class RecordingPainter : public ui::IPainter {
+  public:
+    void fillRect(const ui::UiRect& r, ui::UiColor c) override { add("fill", r, c); }
+    void fillGradient(const ui::UiRect& r, ui::UiColor a, ui::UiColor, bool) override {
+        add("gradient", r, a);
+    }
+    void drawRect(const ui::UiRect& r, int w, ui::UiColor c, int radius) override {
+        add("frame", r, c, platform::formatText(" w%d r%d", w, radius));
+    }
+    void fillRoundRect(const ui::UiRect& r, int radius, ui::UiColor c) override {
+        add("round", r, c, platform::formatText(" r%d", radius));
+    }
+    void drawLine(ui::UiPoint a, ui::UiPoint b, int, ui::UiColor c) override {
+        add("line", {a.x, a.y, b.x, b.y}, c);
+    }
+    void fillEllipse(const ui::UiRect& r, ui::UiColor c) override { add("ellipse", r, c); }
+    void fillPie(const ui::UiRect& r, int start, int sweep, ui::UiColor c) override {
+        add("pie", r, c, platform::formatText(" %d+%d", start, sweep));
+    }
+    void drawText(const ui::UiRect& r, std::string_view text, ui::UiColor c, const ui::TFontInfo& f,
+                  unsigned) override {
+        add("text", r, c, " '" + std::string(text) + "' " + std::to_string(f.iSize));
+    }
+    ui::UiSize measureText(std::string_view text, const ui::TFontInfo& f, int) override {
+        return {static_cast<int>(text.size()) * f.iSize / 2, f.iSize};
+    }
+    bool drawImage(const std::string& path, const ui::UiRect& dest, const ui::TDrawInfo&) override {
+        add("image", dest, 0, " " + path.substr(path.rfind('/') + 1));
+        return true;
+    }
+    bool drawTintedImage(const std::string& path, const ui::UiRect& dest, const ui::TDrawInfo&,
+                         ui::UiColor tint, int brightness) override {
+        add("tinted", dest, tint,
+            " " + path.substr(path.rfind('/') + 1) + " " + std::to_string(brightness));
+        return true;
+    }
+    void pushClip(const ui::UiRect&) override {}
+    void popClip() override {}
+
+    bool has(const std::string& fragment) const {
+        for (const auto& c : calls) {
+            if (c.find(fragment) != std::string::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
+    std::vector<std::string> calls;
+
+  private:
+    void add(const char* what, const ui::UiRect& r, ui::UiColor c, const std::string& extra = {}) {
+        calls.push_back(platform::formatText("%s %d,%d,%d,%d #%08X", what, r.left, r.top, r.right,
+                                             r.bottom, c) +
+                        extra);
+    }
+};
+
+}  // namespace vorn::test
