@@ -37,5 +37,6 @@ int runReadSettingsCommand(CliContext& ctx);
 int runWriteSettingsCommand(CliContext& ctx);
 int runReadKeysCommand(CliContext& ctx);
 int runPowerCommand(CliContext& ctx);
+int runProfileCommand(CliContext& ctx);
 
 }  // namespace vorn::cli

@@ -19,6 +19,9 @@ const std::vector<CliCommand>& cliCommands() {
          runReadKeysCommand},
         {"power", "[DEVICE]", "read the 6-byte power block (battery, charging, link)",
          runPowerCommand},
+        {"profile", "list|select|new|copy|rename|delete|export|import|reset --model MODEL",
+         "manage a model's profiles in the user's data folder (vornctl profile help)",
+         runProfileCommand},
     };
     return table;
 }

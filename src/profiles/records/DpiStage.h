@@ -1,0 +1,55 @@
+#pragma once
+// One sensitivity stage of a mouse, as it lies in the mouse's settings block (9 bytes).
+// The two DPI values are little-endian byte pairs behind accessors, so the record has no
+// alignment needs and can be copied to and from any position of a device block.
+
+#include <cstdint>
+
+#include "profiles/records/RecordLayout.h"
+
+namespace vorn::profiles {
+
+struct DpiStage {
+    std::uint8_t enabled = 0;     // "StageActive": 1 = stage in use
+    std::uint8_t separateXY = 0;  // "StageXY": carried unchanged
+    std::uint8_t dpiXBytes[2] = {};
+    std::uint8_t dpiYBytes[2] = {};
+    std::uint8_t red = 0;    // "StageColorR"
+    std::uint8_t green = 0;  // "StageColorG"
+    std::uint8_t blue = 0;   // "StageColorB"
+
+    static constexpr DpiStage make(std::uint8_t enabled, std::uint8_t separateXY,
+                                   std::uint16_t dpiX, std::uint16_t dpiY, std::uint8_t red,
+                                   std::uint8_t green, std::uint8_t blue) {
+        DpiStage stage{enabled, separateXY, {}, {}, red, green, blue};
+        stage.setDpiX(dpiX);
+        stage.setDpiY(dpiY);
+        return stage;
+    }
+
+    // "StageDPIX": the DPI of the X axis (the one the page edits).
+    constexpr std::uint16_t dpiX() const { return word(dpiXBytes); }
+    constexpr void setDpiX(std::uint16_t dpi) { setWord(dpiXBytes, dpi); }
+    // "StageDPIY": carried unchanged.
+    constexpr std::uint16_t dpiY() const { return word(dpiYBytes); }
+    constexpr void setDpiY(std::uint16_t dpi) { setWord(dpiYBytes, dpi); }
+
+    friend constexpr bool operator==(const DpiStage&, const DpiStage&) = default;
+
+  private:
+    static constexpr std::uint16_t word(const std::uint8_t (&bytes)[2]) {
+        return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
+    }
+    static constexpr void setWord(std::uint8_t (&bytes)[2], std::uint16_t value) {
+        bytes[0] = static_cast<std::uint8_t>(value);
+        bytes[1] = static_cast<std::uint8_t>(value >> 8);
+    }
+};
+static_assert(sizeof(DpiStage) == 9);
+static_assert(alignof(DpiStage) == 1);
+static_assert(DpiStage::make(1, 0, 0x1234, 0, 0, 0, 0).dpiXBytes[0] == 0x34);
+
+// A mouse keeps six stages on the device.
+inline constexpr int kDpiStageCount = 6;
+
+}  // namespace vorn::profiles

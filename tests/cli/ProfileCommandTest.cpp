@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+#include <json/json.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "platform/paths/Paths.h"
+#include "storage/DataFile.h"
+#include "support/TempHome.h"
+
+namespace fs = std::filesystem;
+using vorn::storage::ReadJsonFile;
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+CliRun vornctl(std::vector<std::string> args) {
+    std::vector<const char*> argv = {"vornctl", "profile"};
+    for (const std::string& a : args) {
+        argv.push_back(a.c_str());
+    }
+    std::ostringstream out, err;
+    int status = vorn::cli::runVornctl(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+// A user home and a program folder whose DefaultData holds a small VORN-T4 profile.
+struct CliHome {
+    vorn::test::TempHome home;
+    fs::path program = home.root() / "program";
+    fs::path device = home.dataHome() / "VORN  8K Gaming Mouse" / "VORN-T4";
+
+    CliHome() {
+        Json::Value factory;
+        factory["Device"][0]["KeyList"][0]["Assignment"] = 1052672;
+        fs::create_directories(program / "DefaultData");
+        vorn::storage::WriteJsonFile((program / "DefaultData" / "VORN-T4.Json").string(), factory);
+        vorn::platform::setProgramFolderOverride(program.string());
+    }
+    ~CliHome() { vorn::platform::setProgramFolderOverride(""); }
+
+    Json::Value list() const { return ReadJsonFile((device / "ProfileList.ini").string()); }
+    std::string selectedId() const {
+        const Json::Value l = list();
+        return l["profilelist"][l["profileselect"].asInt()]["profileUUID"].asString();
+    }
+};
+
+}  // namespace
+
+TEST(ProfileCommand, DrivesTheLibraryOnTheUsersDeviceFolder) {
+    CliHome home;
+    CliRun r = vornctl({"list", "--model", "VORN-T4"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_NE(r.out.find("*  0  \"Profile1\""), std::string::npos) << r.out;
+    ASSERT_TRUE(fs::exists(home.device / "ProfileList.ini"));
+    const fs::path first = home.device / (home.selectedId() + ".Json");
+    EXPECT_EQ(ReadJsonFile(first.string())["Device"][0]["KeyList"][0]["Assignment"].asInt(),
+              1052672);
+
+    EXPECT_EQ(vornctl({"new", "--model=vorn-t4"}).out.find("created profile \"Profile2\""), 0u);
+    r = vornctl({"copy", "--model", "VORN-T4", "--profile", "Profile2"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"Profile2 copy\""), std::string::npos);
+    EXPECT_EQ(home.list()["profileselect"].asInt(), 1);
+
+    r = vornctl({"rename", "Fast", "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(home.list()["profilelist"][1]["profilename"].asString(), "Fast");
+
+    const fs::path exported = home.home.root() / "Fast.json";
+    r = vornctl({"export", exported.string(), "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadJsonFile(exported.string())["profilename"].asString(), "Fast");
+    r = vornctl({"import", exported.string(), "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"Fast(1)\""), std::string::npos);
+    EXPECT_EQ(home.list()["profileselect"].asInt(), 3);
+
+    r = vornctl({"delete", "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(home.list()["profilelist"].size(), 3u);
+    EXPECT_EQ(home.list()["profileselect"].asInt(), 2);
+
+    Json::Value changed = ReadJsonFile(first.string());
+    changed["Device"][0]["KeyList"][0]["Assignment"] = 5;
+    vorn::storage::WriteJsonFile(first.string(), changed);
+    r = vornctl({"reset", "--model", "VORN-T4", "--profile", "0"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadJsonFile(first.string())["Device"][0]["KeyList"][0]["Assignment"].asInt(),
+              1052672);
+    EXPECT_EQ(ReadJsonFile(first.string())["profilename"].asString(), "Profile1");
+}
+
+TEST(ProfileCommand, RefusalsExplainThemselvesAndExitWithOne) {
+    CliHome home;
+    CliRun r = vornctl({"delete", "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("the last profile cannot be deleted"), std::string::npos) << r.err;
+
+    vornctl({"new", "--model", "VORN-T4"});
+    r = vornctl({"rename", "PROFILE2", "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("message_text_5"), std::string::npos) << r.err;
+    r = vornctl({"rename", "   ", "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("message_text_25"), std::string::npos) << r.err;
+
+    const fs::path notProfile = home.home.root() / "x.json";
+    vorn::test::writeBytes(notProfile, "{\"profilename\": \"x\"}");
+    r = vornctl({"import", notProfile.string(), "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("no profile file"), std::string::npos) << r.err;
+
+    for (int i = 2; i < 50; ++i) {
+        ASSERT_EQ(vornctl({"new", "--model", "VORN-T4"}).status, 0);
+    }
+    r = vornctl({"new", "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("at most 50 profiles (message_text_32)"), std::string::npos) << r.err;
+    EXPECT_EQ(vornctl({"copy", "--model", "VORN-T4"}).status, 1);
+    EXPECT_EQ(home.list()["profilelist"].size(), 50u);
+
+    r = vornctl({"select", "nobody", "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("no profile \"nobody\""), std::string::npos);
+}
+
+TEST(ProfileCommand, UsageErrorsExitWithTwo) {
+    CliHome home;
+    EXPECT_EQ(vornctl({}).status, 2);
+    CliRun r = vornctl({"list"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("\"VORN-T4Max\""), std::string::npos) << r.err;
+    r = vornctl({"list", "--model", "VORN-X"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("unknown model \"VORN-X\""), std::string::npos);
+    EXPECT_EQ(vornctl({"rename", "--model", "VORN-T4"}).status, 2);
+    EXPECT_EQ(vornctl({"frobnicate", "--model", "VORN-T4"}).status, 2);
+    EXPECT_EQ(vornctl({"list", "--model"}).status, 2);
+    EXPECT_EQ(vornctl({"list", "--colour", "red", "--model", "VORN-T4"}).status, 2);
+    EXPECT_EQ(vornctl({"help"}).status, 0);
+}

@@ -1,0 +1,69 @@
+#pragma once
+// Helpers shared by the profile tests: documents written from JSON text, read back, and a
+// read-only folder that even a test running as root cannot write into.
+
+#include <gtest/gtest.h>
+#include <json/json.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+#include <set>
+#include <string>
+
+#include "storage/DataFile.h"
+#include "support/ChildProcess.h"
+#include "support/TempHome.h"
+
+namespace vorn::test {
+
+inline Json::Value parseJson(const std::string& text) {
+    Json::Value value;
+    Json::CharReaderBuilder builder;
+    std::string errors;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    EXPECT_TRUE(reader->parse(text.data(), text.data() + text.size(), &value, &errors))
+        << errors << "\n"
+        << text;
+    return value;
+}
+
+inline void writeJson(const std::filesystem::path& path, const Json::Value& value) {
+    std::filesystem::create_directories(path.parent_path());
+    storage::WriteJsonFile(path.string(), value);
+}
+
+inline Json::Value readJson(const std::filesystem::path& path) {
+    return storage::ReadJsonFile(path.string());
+}
+
+inline std::set<std::string> fileNamesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// Makes folder read-only and runs body in a child process without root privileges (root
+// ignores permission bits). Returns false when privileges cannot be dropped here.
+inline bool runInReadOnlyFolder(const TempHome& home, const std::filesystem::path& folder,
+                                const std::function<void()>& body) {
+    namespace fs = std::filesystem;
+    for (fs::path p = folder; p != home.root().parent_path() && !p.empty(); p = p.parent_path()) {
+        fs::permissions(p, fs::perms::others_exec | fs::perms::others_read, fs::perm_options::add);
+    }
+    chmod(folder.c_str(), 0555);
+    const int result = runInChild([&] {
+        if (!dropRootInChild()) {
+            return 2;
+        }
+        body();
+        return 0;
+    });
+    chmod(folder.c_str(), 0755);
+    EXPECT_NE(result, -1) << "the child crashed";
+    return result != 2;
+}
+
+}  // namespace vorn::test
