@@ -47,3 +47,43 @@ TEST(UiTypes, ColoursRectanglesAndAttributeLists) {
     EXPECT_EQ(attrs[0].second, "file='a.png' corner='2,2,2,2'");
     EXPECT_EQ(attrs[1], (std::pair<std::string, std::string>{"width", "10"}));
 }
+
+TEST(DuiString, SlicesOutOfRangeGiveEmptyOrWholeTextNeverGarbage) {
+    CDuiString s("mouse_T4");
+    // Left of a search that found nothing is empty, as the pages expect of name prefixes.
+    EXPECT_EQ(s.Left(s.ReverseFind('#')), "");
+    EXPECT_EQ(s.Left(0), "");
+    EXPECT_EQ(s.Right(0), "");
+    EXPECT_EQ(s.Right(-2), "");
+    EXPECT_EQ(s.Right(99), "mouse_T4");
+    EXPECT_EQ(s.Mid(-3, 5), "mouse");
+    EXPECT_EQ(s.Mid(3, 0), "");
+    EXPECT_EQ(s.Mid(8), "");
+    EXPECT_EQ(s.Find('_', 6), -1);
+    EXPECT_EQ(s.Find("e", 99), -1);
+    EXPECT_EQ(CDuiString().ReverseFind('_'), -1);
+    EXPECT_EQ(CDuiString().Left(3), "");
+
+    CDuiString wide("\xC3\xA9t\xC3\xA9_\xE2\x82\xAC");  // été_€
+    EXPECT_EQ(wide.Right(1), "\xE2\x82\xAC");
+    EXPECT_EQ(wide.Mid(1, 2), "t\xC3\xA9");
+    EXPECT_EQ(wide.Find("\xC3\xA9", 1), 2);
+}
+
+TEST(DuiString, CaseFoldingAndFormatHandleNonAsciiAndLongText) {
+    EXPECT_EQ(CDuiString("\xC3\x84\xC3\x96\xC3\x9C").CompareNoCase("\xC3\xA4\xC3\xB6\xC3\xBC"),
+              0);  // ÄÖÜ / äöü
+    EXPECT_LT(CDuiString("apple").CompareNoCase("Banana"), 0);
+    EXPECT_GT(CDuiString("Zeta").CompareNoCase("alpha"), 0);
+    EXPECT_NE(CDuiString("\xC3\xA4").CompareNoCase("a"), 0);
+    CDuiString up("Stra\xC3\x9F");
+    EXPECT_EQ(up.MakeUpper(), "STRA\xC3\x9F");  // letters without a capital stay
+
+    CDuiString f;
+    std::string longText(5000, 'x');
+    EXPECT_EQ(f.Format("%s-%s", longText.c_str(), "\xE2\x82\xAC"), 5002);
+    EXPECT_EQ(f.GetLength(), 5002);
+    EXPECT_EQ(f.Right(2), "-\xE2\x82\xAC");
+    EXPECT_EQ(f.Format("%s", ""), 0);
+    EXPECT_TRUE(f.IsEmpty());
+}

@@ -5,14 +5,6 @@
 
 namespace vorn::ui {
 
-namespace {
-
-bool isMouseEvent(UiEventType t) {
-    return t >= UIEVENT_MOUSEMOVE && t <= UIEVENT_SCROLLWHEEL;
-}
-
-}  // namespace
-
 CButtonUI::CButtonUI() {
     SetTextStyle(DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
@@ -79,15 +71,10 @@ void CButtonUI::DoEvent(TEventUI& event) {
                 }
             }
             return;
-        case UIEVENT_MOUSEENTER:
-            if (IsEnabled()) {
-                SetButtonState(buttonState_ | UISTATE_HOT);
-            }
-            return;
-        case UIEVENT_MOUSELEAVE:
-            SetButtonState(buttonState_ & ~UISTATE_HOT);
-            return;
         default:
+            if (TrackHotState(event)) {
+                return;
+            }
             break;
     }
     CLabelUI::DoEvent(event);
@@ -109,6 +96,22 @@ bool CButtonUI::setColor(UiColor& field, UiColor color) {
     field = color;
     NotifyChanged(CHANGE_STYLE);
     return true;
+}
+
+bool CButtonUI::applyStyleAttribute(std::string_view name, std::string_view value,
+                                    std::span<const StyleAttribute> table) {
+    for (const StyleAttribute& attribute : table) {
+        if (attribute.name != name) {
+            continue;
+        }
+        if (attribute.image != nullptr) {
+            setImage(*attribute.image, value);
+        } else if (attribute.color != nullptr) {
+            setColor(*attribute.color, parseColor(value));
+        }
+        return true;
+    }
+    return false;
 }
 
 void CButtonUI::SetNormalImage(std::string_view image) {
@@ -168,35 +171,27 @@ void CButtonUI::BindTriggerTabSel(int index) {
 }
 
 void CButtonUI::SetAttribute(std::string_view name, std::string_view value) {
-    if (name == "normalimage") {
-        SetNormalImage(value);
-    } else if (name == "hotimage") {
-        SetHotImage(value);
-    } else if (name == "pushedimage") {
-        SetPushedImage(value);
-    } else if (name == "focusedimage") {
-        SetFocusedImage(value);
-    } else if (name == "disabledimage") {
-        SetDisabledImage(value);
-    } else if (name == "hotforeimage") {
-        SetHotForeImage(value);
-    } else if (name == "pushedforeimage") {
-        setImage(pushedForeImage_, value);
-    } else if (name == "hotbkcolor") {
-        SetHotBkColor(parseColor(value));
-    } else if (name == "pushedbkcolor") {
-        SetPushedBkColor(parseColor(value));
-    } else if (name == "disabledbkcolor") {
-        SetDisabledBkColor(parseColor(value));
-    } else if (name == "hottextcolor") {
-        SetHotTextColor(parseColor(value));
-    } else if (name == "pushedtextcolor") {
-        SetPushedTextColor(parseColor(value));
-    } else if (name == "focusedtextcolor") {
-        setColor(focusedTextColor_, parseColor(value));
-    } else if (name == "hotbordercolor") {
-        SetHotBorderColor(parseColor(value));
-    } else if (name == "bindtabindex") {
+    const StyleAttribute styles[] = {
+        {"normalimage", &normalImage_},
+        {"hotimage", &hotImage_},
+        {"pushedimage", &pushedImage_},
+        {"focusedimage", &focusedImage_},
+        {"disabledimage", &disabledImage_},
+        {"hotforeimage", &hotForeImage_},
+        {"pushedforeimage", &pushedForeImage_},
+        {"hotbkcolor", nullptr, &hotBkColor_},
+        {"pushedbkcolor", nullptr, &pushedBkColor_},
+        {"disabledbkcolor", nullptr, &disabledBkColor_},
+        {"hottextcolor", nullptr, &hotTextColor_},
+        {"pushedtextcolor", nullptr, &pushedTextColor_},
+        {"focusedtextcolor", nullptr, &focusedTextColor_},
+        {"hotbordercolor", nullptr, &hotBorderColor_},
+    };
+    if (applyStyleAttribute(name, value, styles)) {
+        CLabelUI::SetAttribute(name, value);
+        return;
+    }
+    if (name == "bindtabindex") {
         BindTabIndex(parseInt(value, -1));
     } else if (name == "bindtablayoutname") {
         BindTabLayoutName(value);
@@ -229,31 +224,17 @@ void CButtonUI::PaintBkColor(IPainter& painter) {
     } else if ((buttonState_ & UISTATE_HOT) != 0 && hotBkColor_ != 0) {
         c = hotBkColor_;
     }
-    if ((c >> 24) == 0) {
-        return;
-    }
-    if (GetBorderRound() > 0) {
-        painter.fillRoundRect(rcItem_, GetBorderRound(), GetAdjustColor(c));
-    } else {
-        painter.fillRect(rcItem_, GetAdjustColor(c));
-    }
+    FillShape(painter, rcItem_, c);
 }
 
 void CButtonUI::PaintStatusImage(IPainter& painter) {
-    const std::string* image = &normalImage_;
-    if (!IsEnabled()) {
-        if (!disabledImage_.empty()) {
-            image = &disabledImage_;
-        }
-    } else if ((buttonState_ & UISTATE_PUSHED) != 0 && !pushedImage_.empty()) {
-        image = &pushedImage_;
-    } else if ((buttonState_ & UISTATE_HOT) != 0 && !hotImage_.empty()) {
-        image = &hotImage_;
-    } else if (IsFocused() && !focusedImage_.empty()) {
-        image = &focusedImage_;
-    }
-    if (!image->empty()) {
-        DrawImage(painter, *image);
+    std::string_view image = PickStatusImage({.normal = normalImage_,
+                                              .hot = hotImage_,
+                                              .pushed = pushedImage_,
+                                              .focused = focusedImage_,
+                                              .disabled = disabledImage_});
+    if (!image.empty()) {
+        DrawImage(painter, image);
     }
     if ((buttonState_ & UISTATE_PUSHED) != 0 && !pushedForeImage_.empty()) {
         DrawImage(painter, pushedForeImage_);
@@ -376,20 +357,21 @@ bool COptionUI::HasStatusImages() const {
 }
 
 void COptionUI::SetAttribute(std::string_view name, std::string_view value) {
+    const StyleAttribute styles[] = {
+        {"selectedimage", &selectedImage_},
+        {"selectedhotimage", &selectedHotImage_},
+        {"selectedforeimage", &selectedForeImage_},
+        {"selectedbkcolor", nullptr, &selectedBkColor_},
+        {"selectedtextcolor", nullptr, &selectedTextColor_},
+    };
+    if (applyStyleAttribute(name, value, styles)) {
+        CButtonUI::SetAttribute(name, value);
+        return;
+    }
     if (name == "group") {
         SetGroup(value);
     } else if (name == "selected") {
         Selected(parseBool(value), false);
-    } else if (name == "selectedimage") {
-        SetSelectedImage(value);
-    } else if (name == "selectedhotimage") {
-        SetSelectedHotImage(value);
-    } else if (name == "selectedforeimage") {
-        SetSelectedForeImage(value);
-    } else if (name == "selectedbkcolor") {
-        SetSelectedBkColor(parseColor(value));
-    } else if (name == "selectedtextcolor") {
-        SetSelectedTextColor(parseColor(value));
     }
     CButtonUI::SetAttribute(name, value);
 }
@@ -403,11 +385,7 @@ UiColor COptionUI::currentTextColor() const {
 
 void COptionUI::PaintBkColor(IPainter& painter) {
     if (selected_ && (selectedBkColor_ >> 24) != 0) {
-        if (GetBorderRound() > 0) {
-            painter.fillRoundRect(rcItem_, GetBorderRound(), GetAdjustColor(selectedBkColor_));
-        } else {
-            painter.fillRect(rcItem_, GetAdjustColor(selectedBkColor_));
-        }
+        FillShape(painter, rcItem_, selectedBkColor_);
         return;
     }
     CButtonUI::PaintBkColor(painter);

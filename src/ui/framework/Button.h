@@ -2,6 +2,8 @@
 // Clickable controls: CButtonUI (raises "click"), COptionUI (a selectable button; options
 // sharing a group keep one selected) and CCheckBoxUI (an option that toggles).
 
+#include <span>
+
 #include "ui/framework/Label.h"
 
 namespace vorn::ui {
@@ -58,9 +60,19 @@ class CButtonUI : public CLabelUI {
     void PaintStatusImage(IPainter& painter) override;
 
   protected:
+    // An attribute that sets one status image or one colour field of the control.
+    struct StyleAttribute {
+        std::string_view name;
+        std::string* image = nullptr;
+        UiColor* color = nullptr;
+    };
+
     UiColor currentTextColor() const override;
     bool setImage(std::string& field, std::string_view image);
     bool setColor(UiColor& field, UiColor color);
+    // Applies the attribute when `table` names it; false otherwise.
+    bool applyStyleAttribute(std::string_view name, std::string_view value,
+                             std::span<const StyleAttribute> table);
 
   private:
     std::string normalImage_, hotImage_, pushedImage_, focusedImage_, disabledImage_;

@@ -40,10 +40,8 @@ bool CComboUI::AddAt(CControlUI* control, int index) {
     if (item != nullptr) {
         item->SetOwner(this);
     }
-    if (curSel_ >= index) {
-        ++curSel_;
-    }
-    reindex(index);
+    curSel_ = selectionAfterInsert(curSel_, index);
+    renumberRows(*this, index);
     if (item != nullptr && item->IsSelected()) {
         SelectItem(index, false, false);  // arrives selected (layout attribute)
     }
@@ -55,12 +53,8 @@ bool CComboUI::RemoveAt(int index, bool doNotDestroy) {
     if (!CContainerUI::RemoveAt(index, doNotDestroy)) {
         return false;
     }
-    if (curSel_ == index) {
-        curSel_ = -1;
-    } else if (curSel_ > index) {
-        --curSel_;
-    }
-    reindex(index);
+    curSel_ = selectionAfterRemove(curSel_, index);
+    renumberRows(*this, index);
     NotifyChanged(CHANGE_ITEMS | CHANGE_TEXT);
     return true;
 }
@@ -69,14 +63,6 @@ void CComboUI::RemoveAll() {
     curSel_ = -1;
     CContainerUI::RemoveAll();
     NotifyChanged(CHANGE_ITEMS | CHANGE_TEXT);
-}
-
-void CComboUI::reindex(int from) {
-    for (int i = std::max(0, from); i < GetCount(); ++i) {
-        if (IListItemUI* item = listItemOf(GetItemAt(i))) {
-            item->SetIndex(i);
-        }
-    }
 }
 
 std::string CComboUI::GetText() const {
@@ -99,9 +85,8 @@ bool CComboUI::SelectItem(int index, bool takeFocus, bool triggerEvent) {
         NotifyChanged(CHANGE_SELECTION | CHANGE_TEXT);
         return false;
     }
-    CControlUI* control = GetItemAt(index);
-    IListItemUI* item = listItemOf(control);
-    if (control == nullptr || item == nullptr || !control->IsVisible() || !control->IsEnabled()) {
+    IListItemUI* item = selectableRowOf(GetItemAt(index));
+    if (item == nullptr) {
         NotifyChanged(CHANGE_SELECTION | CHANGE_TEXT);
         return false;
     }
@@ -163,15 +148,10 @@ void CComboUI::DoEvent(TEventUI& event) {
             }
             return;
         }
-        case UIEVENT_MOUSEENTER:
-            if (IsEnabled()) {
-                SetButtonState(buttonState_ | UISTATE_HOT);
-            }
-            return;
-        case UIEVENT_MOUSELEAVE:
-            SetButtonState(buttonState_ & ~UISTATE_HOT);
-            return;
         default:
+            if (TrackHotState(event)) {
+                return;
+            }
             break;
     }
     CControlUI::DoEvent(event);
@@ -197,16 +177,12 @@ void CComboUI::SetAttribute(std::string_view name, std::string_view value) {
 }
 
 void CComboUI::PaintStatusImage(IPainter& painter) {
-    const std::string* image = &normalImage_;
-    if (!IsEnabled() && !disabledImage_.empty()) {
-        image = &disabledImage_;
-    } else if ((buttonState_ & UISTATE_PUSHED) != 0 && !pushedImage_.empty()) {
-        image = &pushedImage_;
-    } else if ((buttonState_ & UISTATE_HOT) != 0 && !hotImage_.empty()) {
-        image = &hotImage_;
-    }
-    if (!image->empty()) {
-        DrawImage(painter, *image);
+    std::string_view image = PickStatusImage({.normal = normalImage_,
+                                              .hot = hotImage_,
+                                              .pushed = pushedImage_,
+                                              .disabled = disabledImage_});
+    if (!image.empty()) {
+        DrawImage(painter, image);
     }
 }
 

@@ -44,8 +44,6 @@ class CComboUI : public CContainerUI, public IListOwnerUI {
     void PaintText(IPainter& painter) override;
 
   private:
-    void reindex(int from);
-
     TListInfoUI info_;
     int curSel_ = -1;
     bool dropped_ = false;

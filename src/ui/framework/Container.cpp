@@ -176,20 +176,17 @@ void CContainerUI::SetChildVAlign(unsigned align) {
 }
 
 void CContainerUI::EnableScrollBar(bool vertical, bool horizontal) {
-    if (vertical && vscroll_ == nullptr) {
-        vscroll_ = new CScrollBarUI(this, false);
-        vscroll_->SetManager(manager_, this, false);
-    } else if (!vertical && vscroll_ != nullptr) {
-        delete vscroll_;
-        vscroll_ = nullptr;
-    }
-    if (horizontal && hscroll_ == nullptr) {
-        hscroll_ = new CScrollBarUI(this, true);
-        hscroll_->SetManager(manager_, this, false);
-    } else if (!horizontal && hscroll_ != nullptr) {
-        delete hscroll_;
-        hscroll_ = nullptr;
-    }
+    auto want = [this](CScrollBarUI*& bar, bool enabled, bool horizontalBar) {
+        if (enabled && bar == nullptr) {
+            bar = new CScrollBarUI(this, horizontalBar);
+            bar->SetManager(manager_, this, false);
+        } else if (!enabled && bar != nullptr) {
+            delete bar;
+            bar = nullptr;
+        }
+    };
+    want(vscroll_, vertical, false);
+    want(hscroll_, horizontal, true);
     NeedUpdate();
     NotifyChanged(CHANGE_STYLE);
 }

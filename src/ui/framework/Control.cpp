@@ -210,6 +210,20 @@ void CControlUI::SetButtonState(unsigned state) {
     NotifyChanged(CHANGE_PAINT);
 }
 
+bool CControlUI::TrackHotState(const TEventUI& event) {
+    if (event.Type == UIEVENT_MOUSEENTER) {
+        if (IsEnabled()) {
+            SetButtonState(buttonState_ | UISTATE_HOT);
+        }
+        return true;
+    }
+    if (event.Type == UIEVENT_MOUSELEAVE) {
+        SetButtonState(buttonState_ & ~UISTATE_HOT);
+        return true;
+    }
+    return false;
+}
+
 const UiRect& CControlUI::GetPos() const {
     if (manager_ != nullptr && manager_->IsUpdateNeeded()) {
         manager_->UpdateLayout();
@@ -496,14 +510,39 @@ void CControlUI::PaintBkColor(IPainter& painter) {
     if ((bkColor_ >> 24) == 0) {
         return;
     }
-    UiColor c = GetAdjustColor(bkColor_);
     if (bkColor2_ != 0) {
-        painter.fillGradient(rcItem_, c, GetAdjustColor(bkColor2_), true);
-    } else if (GetBorderRound() > 0) {
-        painter.fillRoundRect(rcItem_, GetBorderRound(), c);
+        painter.fillGradient(rcItem_, GetAdjustColor(bkColor_), GetAdjustColor(bkColor2_), true);
     } else {
-        painter.fillRect(rcItem_, c);
+        FillShape(painter, rcItem_, bkColor_);
     }
+}
+
+void CControlUI::FillShape(IPainter& painter, const UiRect& rect, UiColor color) {
+    if ((color >> 24) == 0) {
+        return;
+    }
+    if (GetBorderRound() > 0) {
+        painter.fillRoundRect(rect, GetBorderRound(), GetAdjustColor(color));
+    } else {
+        painter.fillRect(rect, GetAdjustColor(color));
+    }
+}
+
+std::string_view CControlUI::PickStatusImage(const StatusImages& images) const {
+    auto pick = [&](bool state, std::string_view image) { return state && !image.empty(); };
+    if (!IsEnabled()) {
+        return images.disabled.empty() ? images.normal : images.disabled;
+    }
+    if (pick((buttonState_ & UISTATE_PUSHED) != 0, images.pushed)) {
+        return images.pushed;
+    }
+    if (pick((buttonState_ & UISTATE_HOT) != 0, images.hot)) {
+        return images.hot;
+    }
+    if (pick(IsFocused(), images.focused)) {
+        return images.focused;
+    }
+    return images.normal;
 }
 
 void CControlUI::PaintBkImage(IPainter& painter) {

@@ -144,6 +144,9 @@ class CControlUI {
     void SetContextMenuUsed(bool used) { menuUsed_ = used; }
     unsigned GetButtonState() const { return buttonState_; }
     void SetButtonState(unsigned state);
+    // Mouse enter sets the hot state (enabled controls only), mouse leave clears it. True
+    // when the event was one of the two.
+    bool TrackHotState(const TEventUI& event);
 
     // Geometry. Sizes given by attributes are at 96 DPI; the getters answer them scaled by
     // the paint manager's DPI. GetPos is the rectangle the layout gave the control in
@@ -212,6 +215,20 @@ class CControlUI {
     // Draws an image string into a rectangle of its own (window pixels) instead of the
     // control's rectangle.
     bool DrawImageInRect(IPainter& painter, std::string_view image, const UiRect& rect);
+    // Fills a rectangle with a colour, with the control's rounded corners when it has them;
+    // a fully transparent colour draws nothing.
+    void FillShape(IPainter& painter, const UiRect& rect, UiColor color);
+
+    // The images of a control's states; an empty one falls back to the normal image.
+    struct StatusImages {
+        std::string_view normal = {};
+        std::string_view hot = {};
+        std::string_view pushed = {};
+        std::string_view focused = {};
+        std::string_view disabled = {};
+    };
+    // The image for the current state: disabled, else pushed, hot, focused, normal.
+    std::string_view PickStatusImage(const StatusImages& images) const;
     // Whether the realisation should paint this control through DoPaint rather than with a
     // native widget (true for every class the framework does not know natively).
     virtual bool IsSelfDrawn() const { return true; }

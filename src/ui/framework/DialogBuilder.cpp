@@ -2,7 +2,10 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/debug/DebugSink.h"
 #include "platform/text/Text.h"
@@ -17,7 +20,25 @@ bool isWindowSetting(std::string_view tag) {
     return tag == "Font" || tag == "Default" || tag == "Style" || tag == "Image" || tag == "Window";
 }
 
-bool loadLayout(pugi::xml_document& doc, std::string_view xml, std::string& error) {
+// Layouts are built recursively: deeper nesting than any skin needs is refused before the
+// build, so a broken or hostile file cannot exhaust the stack.
+constexpr int kMaxNesting = 256;
+
+int nestingDepth(pugi::xml_document& doc) {
+    struct Walker : pugi::xml_tree_walker {
+        bool for_each(pugi::xml_node&) override {
+            deepest = std::max(deepest, depth());
+            return deepest <= kMaxNesting;
+        }
+        int deepest = 0;
+    } walker;
+    doc.traverse(walker);
+    return walker.deepest;
+}
+
+// Loads layout text or a layout file; `file` receives the file's path ("" for text).
+bool loadLayout(pugi::xml_document& doc, std::string_view xml, std::string& error,
+                std::string* file = nullptr) {
     pugi::xml_parse_result result;
     std::string trimmed = platform::trimSpace(xml);
     if (!trimmed.empty() && trimmed[0] == '<') {
@@ -33,11 +54,19 @@ bool loadLayout(pugi::xml_document& doc, std::string_view xml, std::string& erro
         if (!std::filesystem::exists(path, ec) && std::filesystem::path(path).extension().empty()) {
             path += ".xml";
         }
+        if (file != nullptr) {
+            *file = path;
+        }
         result = doc.load_file(path.c_str());
         if (!result) {
             error = platform::formatText("layout file %s: %s at offset %td", path.c_str(),
                                          result.description(), result.offset);
         }
+    }
+    if (result && nestingDepth(doc) > kMaxNesting) {
+        error = platform::formatText("layout nested deeper than %d levels", kMaxNesting);
+        doc.reset();
+        return false;
     }
     return static_cast<bool>(result);
 }
@@ -69,6 +98,9 @@ struct CDialogBuilder::Impl {
     CPaintManagerUI* manager = nullptr;
     std::string* error = nullptr;
     int includeDepth = 0;
+    // The layout files being built, outermost first: a file that includes one of them
+    // (itself, directly or through others) would never end.
+    std::vector<std::string> includeChain;
 
     void applyWindow(const pugi::xml_node& window);
     void applySettings(const pugi::xml_node& window);
@@ -191,6 +223,19 @@ CControlUI* CDialogBuilder::Impl::include(const pugi::xml_node& node, CControlUI
         platform::debugLine("layout: includes nested too deeply");
         return nullptr;
     }
+    std::string source = node.attribute("source").value();
+    std::string path = CPaintManagerUI::ResolveResourcePath(source);
+    for (const std::string& open : includeChain) {
+        if (open == path || open == path + ".xml") {
+            std::string message =
+                platform::formatText("layout: %s includes itself", source.c_str());
+            platform::debugLine(message);
+            if (error != nullptr) {
+                *error = message;
+            }
+            return nullptr;
+        }
+    }
     int count = std::max(1, node.attribute("count").as_int(1));
     CControlUI* first = nullptr;
     for (int i = 0; i < count; ++i) {
@@ -199,10 +244,13 @@ CControlUI* CDialogBuilder::Impl::include(const pugi::xml_node& node, CControlUI
         nested.manager = manager;
         nested.error = error;
         nested.includeDepth = includeDepth + 1;
+        nested.includeChain = includeChain;
         std::string dummy;
-        if (!loadLayout(nested.doc, node.attribute("source").value(), error ? *error : dummy)) {
+        std::string file;
+        if (!loadLayout(nested.doc, source, error ? *error : dummy, &file)) {
             return first;
         }
+        nested.includeChain.push_back(file);
         pugi::xml_node root = nested.doc.document_element();
         CControlUI* built = nullptr;
         if (std::string_view(root.name()) == "Window") {
@@ -267,9 +315,14 @@ CControlUI* CDialogBuilder::Create(std::string_view xml, std::string_view type,
     (void)type;
     error_.clear();
     impl_->doc.reset();
-    if (!loadLayout(impl_->doc, xml, error_)) {
+    impl_->includeChain.clear();
+    std::string file;
+    if (!loadLayout(impl_->doc, xml, error_, &file)) {
         platform::debugLine(error_);
         return nullptr;
+    }
+    if (!file.empty()) {
+        impl_->includeChain.push_back(file);
     }
     return Create(callback, manager, parent);
 }

@@ -85,7 +85,8 @@ CDuiString& CDuiString::MakeUpper() {
 }
 
 CDuiString CDuiString::Left(int count) const {
-    return Mid(0, count);
+    // A negative count (a search that found nothing) takes nothing, not the whole text.
+    return Mid(0, count < 0 ? 0 : count);
 }
 
 CDuiString CDuiString::Right(int count) const {

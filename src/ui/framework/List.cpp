@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <type_traits>
 
 #include "ui/framework/PaintManager.h"
 #include "ui/framework/RenderEngine.h"
@@ -43,65 +44,78 @@ void CListBodyUI::DoEvent(TEventUI& event) {
     CVerticalLayoutUI::DoEvent(event);
 }
 
-// --- text rows ---
+// --- rows ---
 
-CListElementUI::CListElementUI() : CListItemState(this) {}
-
-std::string CListElementUI::GetClass() const {
-    return "ListElementUI";
-}
-
-void* CListElementUI::GetInterface(std::string_view name) {
+template <class Base>
+void* CListRowUI<Base>::GetInterface(std::string_view name) {
     if (name == "ListItem") {
         return static_cast<IListItemUI*>(this);
     }
-    if (name == "ListElement") {
-        return this;
-    }
-    return CControlUI::GetInterface(name);
+    return Base::GetInterface(name);
 }
 
-bool CListElementUI::Activate() {
-    return CControlUI::Activate() && activateRow();
-}
-
-void CListElementUI::DoEvent(TEventUI& event) {
-    bool mouse = event.Type >= UIEVENT_MOUSEMOVE && event.Type <= UIEVENT_SCROLLWHEEL;
-    if (mouse && !IsMouseEnabled()) {
+template <class Base>
+void CListRowUI<Base>::DoEvent(TEventUI& event) {
+    if (isMouseEvent(event.Type) && !this->IsMouseEnabled()) {
         if (owner_ != nullptr) {
             owner_->GetOwnerControl()->DoEvent(event);
         } else {
-            CControlUI::DoEvent(event);
+            Base::DoEvent(event);
         }
         return;
     }
     if (handleRowEvent(event)) {
         return;
     }
-    if (owner_ != nullptr && event.Type != UIEVENT_TIMER && event.Type != UIEVENT_SETFOCUS &&
-        event.Type != UIEVENT_KILLFOCUS) {
+    bool own = event.Type == UIEVENT_TIMER || event.Type == UIEVENT_SETFOCUS ||
+               event.Type == UIEVENT_KILLFOCUS;
+    if constexpr (std::is_base_of_v<CContainerUI, Base>) {
+        // A row holding controls opens its own context menu.
+        own = own || event.Type == UIEVENT_CONTEXTMENU;
+    }
+    if (owner_ != nullptr && !own) {
         owner_->GetOwnerControl()->DoEvent(event);
         return;
     }
-    CControlUI::DoEvent(event);
+    Base::DoEvent(event);
 }
 
-UiSize CListElementUI::EstimateSize(UiSize available) {
-    UiSize size = CControlUI::EstimateSize(available);
+template <class Base>
+UiSize CListRowUI<Base>::EstimateSize(UiSize available) {
+    UiSize size = Base::EstimateSize(available);
     if (size.cy == 0 && owner_ != nullptr && owner_->GetListInfo()->nItemHeight > 0) {
-        size.cy = Scale(owner_->GetListInfo()->nItemHeight);
-    }
-    if (size.cy == 0 && manager_ != nullptr) {
-        size.cy = manager_->MeasureText("Ag", GetFont(), 0).cy + Scale(8);
+        size.cy = this->Scale(owner_->GetListInfo()->nItemHeight);
     }
     return size;
 }
 
-void CListElementUI::SetAttribute(std::string_view name, std::string_view value) {
+template <class Base>
+void CListRowUI<Base>::SetAttribute(std::string_view name, std::string_view value) {
     if (name == "selected") {
         Select(parseBool(value), false);
     }
-    CControlUI::SetAttribute(name, value);
+    Base::SetAttribute(name, value);
+}
+
+template class CListRowUI<CControlUI>;
+template class CListRowUI<CContainerUI>;
+
+// --- text rows ---
+
+std::string CListElementUI::GetClass() const {
+    return "ListElementUI";
+}
+
+void* CListElementUI::GetInterface(std::string_view name) {
+    return name == "ListElement" ? this : CListRowUI::GetInterface(name);
+}
+
+UiSize CListElementUI::EstimateSize(UiSize available) {
+    UiSize size = CListRowUI::EstimateSize(available);
+    if (size.cy == 0 && manager_ != nullptr) {
+        size.cy = manager_->MeasureText("Ag", GetFont(), 0).cy + Scale(8);
+    }
+    return size;
 }
 
 std::string CListLabelElementUI::GetClass() const {
@@ -193,60 +207,12 @@ void CListTextElementUI::PaintText(IPainter& painter) {
 
 // --- container rows ---
 
-CListContainerElementUI::CListContainerElementUI() : CListItemState(this) {}
-
 std::string CListContainerElementUI::GetClass() const {
     return "ListContainerElementUI";
 }
 
 void* CListContainerElementUI::GetInterface(std::string_view name) {
-    if (name == "ListItem") {
-        return static_cast<IListItemUI*>(this);
-    }
-    if (name == "ListContainerElement") {
-        return this;
-    }
-    return CContainerUI::GetInterface(name);
-}
-
-void CListContainerElementUI::SetAttribute(std::string_view name, std::string_view value) {
-    if (name == "selected") {
-        Select(parseBool(value), false);
-    }
-    CContainerUI::SetAttribute(name, value);
-}
-
-bool CListContainerElementUI::Activate() {
-    return CControlUI::Activate() && activateRow();
-}
-
-void CListContainerElementUI::DoEvent(TEventUI& event) {
-    bool mouse = event.Type >= UIEVENT_MOUSEMOVE && event.Type <= UIEVENT_SCROLLWHEEL;
-    if (mouse && !IsMouseEnabled()) {
-        if (owner_ != nullptr) {
-            owner_->GetOwnerControl()->DoEvent(event);
-        } else {
-            CContainerUI::DoEvent(event);
-        }
-        return;
-    }
-    if (handleRowEvent(event)) {
-        return;
-    }
-    if (owner_ != nullptr && event.Type != UIEVENT_TIMER && event.Type != UIEVENT_SETFOCUS &&
-        event.Type != UIEVENT_KILLFOCUS && event.Type != UIEVENT_CONTEXTMENU) {
-        owner_->GetOwnerControl()->DoEvent(event);
-        return;
-    }
-    CContainerUI::DoEvent(event);
-}
-
-UiSize CListContainerElementUI::EstimateSize(UiSize available) {
-    UiSize size = CContainerUI::EstimateSize(available);
-    if (size.cy == 0 && owner_ != nullptr && owner_->GetListInfo()->nItemHeight > 0) {
-        size.cy = Scale(owner_->GetListInfo()->nItemHeight);
-    }
-    return size;
+    return name == "ListContainerElement" ? this : CListRowUI::GetInterface(name);
 }
 
 // --- list ---
@@ -285,7 +251,7 @@ bool CListUI::SetItemIndex(CControlUI* control, int index) {
     if (from < 0 || !body_->SetItemIndex(control, index)) {
         return false;
     }
-    reindex(std::min(from, index));
+    renumberRows(*this, std::min(from, index));
     return true;
 }
 
@@ -322,15 +288,11 @@ bool CListUI::AddAt(CControlUI* control, int index) {
     if (item != nullptr) {
         item->SetOwner(this);
     }
-    if (curSel_ >= index) {
-        ++curSel_;
-    }
+    curSel_ = selectionAfterInsert(curSel_, index);
     for (int& s : multiSelected_) {
-        if (s >= index) {
-            ++s;
-        }
+        s = selectionAfterInsert(s, index);
     }
-    reindex(index);
+    renumberRows(*this, index);
     if (item != nullptr && item->IsSelected()) {
         // A row that comes selected (layout attribute) becomes the selection, silently.
         SelectItem(index, false, false);
@@ -354,18 +316,12 @@ bool CListUI::RemoveAt(int index, bool doNotDestroy) {
     if (!body_->RemoveAt(index, doNotDestroy)) {
         return false;
     }
-    if (curSel_ == index) {
-        curSel_ = -1;
-    } else if (curSel_ > index) {
-        --curSel_;
-    }
+    curSel_ = selectionAfterRemove(curSel_, index);
     std::erase(multiSelected_, index);
     for (int& s : multiSelected_) {
-        if (s > index) {
-            --s;
-        }
+        s = selectionAfterRemove(s, index);
     }
-    reindex(index);
+    renumberRows(*this, index);
     NotifyChanged(CHANGE_ITEMS);
     return true;
 }
@@ -375,14 +331,6 @@ void CListUI::RemoveAll() {
     multiSelected_.clear();
     body_->RemoveAll();
     NotifyChanged(CHANGE_ITEMS);
-}
-
-void CListUI::reindex(int from) {
-    for (int i = std::max(0, from); i < GetCount(); ++i) {
-        if (IListItemUI* item = listItemOf(GetItemAt(i))) {
-            item->SetIndex(i);
-        }
-    }
 }
 
 TListInfoUI* CListUI::GetListInfo() {
@@ -416,8 +364,8 @@ bool CListUI::SelectItem(int index, bool takeFocus, bool triggerEvent) {
         return false;
     }
     CControlUI* control = GetItemAt(index);
-    IListItemUI* item = listItemOf(control);
-    if (control == nullptr || item == nullptr || !control->IsVisible() || !control->IsEnabled()) {
+    IListItemUI* item = selectableRowOf(control);
+    if (item == nullptr) {
         return false;
     }
     curSel_ = index;
@@ -457,8 +405,8 @@ bool CListUI::SelectMultiItem(int index, bool takeFocus) {
         return SelectItem(index, takeFocus);
     }
     CControlUI* control = GetItemAt(index);
-    IListItemUI* item = listItemOf(control);
-    if (item == nullptr || !control->IsVisible() || !control->IsEnabled()) {
+    IListItemUI* item = selectableRowOf(control);
+    if (item == nullptr) {
         return false;
     }
     if (std::find(multiSelected_.begin(), multiSelected_.end(), index) != multiSelected_.end()) {
@@ -515,8 +463,7 @@ void CListUI::EnsureVisible(int index) {
 
 int CListUI::findSelectable(int index, bool forward) const {
     for (int i = index; i >= 0 && i < GetCount(); i += forward ? 1 : -1) {
-        CControlUI* c = GetItemAt(i);
-        if (c->IsVisible() && c->IsEnabled() && listItemOf(c) != nullptr) {
+        if (selectableRowOf(GetItemAt(i)) != nullptr) {
             return i;
         }
     }

@@ -36,14 +36,16 @@ class CListBodyUI : public CVerticalLayoutUI {
     CListUI* owner_;
 };
 
-// Base of the text rows (a control drawing its own background and text).
-class CListElementUI : public CControlUI, public CListItemState {
+// What every kind of row shares on top of its control class `Base`: the row state, the row
+// events (the rest goes to the owner), selection, activation ("itemactivate"), the owner's
+// default row height and the "selected" attribute.
+template <class Base>
+class CListRowUI : public Base, public CListItemState {
   public:
-    CListElementUI();
-    std::string GetClass() const override;
+    CListRowUI() : CListItemState(this) {}
     void* GetInterface(std::string_view name) override;
     unsigned GetControlFlags() const override { return UIFLAG_WANTRETURN; }
-    bool Activate() override;
+    bool Activate() override { return CControlUI::Activate() && activateRow(); }
     bool Select(bool select = true, bool triggerEvent = true) override {
         return selectRow(select, triggerEvent);
     }
@@ -51,6 +53,18 @@ class CListElementUI : public CControlUI, public CListItemState {
     void DoEvent(TEventUI& event) override;
     UiSize EstimateSize(UiSize available) override;
     void SetAttribute(std::string_view name, std::string_view value) override;
+};
+
+extern template class CListRowUI<CControlUI>;
+extern template class CListRowUI<CContainerUI>;
+
+// Base of the text rows (a control drawing its own background and text).
+class CListElementUI : public CListRowUI<CControlUI> {
+  public:
+    std::string GetClass() const override;
+    void* GetInterface(std::string_view name) override;
+    // Without a height of its own or of the owner, a text row is one line of text high.
+    UiSize EstimateSize(UiSize available) override;
     void PaintBkColor(IPainter& painter) override { paintRowBackground(painter); }
 };
 
@@ -81,20 +95,10 @@ class CListTextElementUI : public CListLabelElementUI {
 };
 
 // A row that holds controls; children are stacked as in a plain container.
-class CListContainerElementUI : public CContainerUI, public CListItemState {
+class CListContainerElementUI : public CListRowUI<CContainerUI> {
   public:
-    CListContainerElementUI();
     std::string GetClass() const override;
     void* GetInterface(std::string_view name) override;
-    unsigned GetControlFlags() const override { return UIFLAG_WANTRETURN; }
-    bool Activate() override;
-    bool Select(bool select = true, bool triggerEvent = true) override {
-        return selectRow(select, triggerEvent);
-    }
-    bool SelectMulti(bool select = true) override { return selectRowMulti(select); }
-    void DoEvent(TEventUI& event) override;
-    UiSize EstimateSize(UiSize available) override;
-    void SetAttribute(std::string_view name, std::string_view value) override;
     void PaintBkColor(IPainter& painter) override { DrawItemBk(painter); }
     // Draws the row background for its state (rows that extend the look override it).
     virtual void DrawItemBk(IPainter& painter) { paintRowBackground(painter); }
@@ -139,7 +143,6 @@ class CListUI : public CVerticalLayoutUI, public IListOwnerUI {
     void SetAttribute(std::string_view name, std::string_view value) override;
 
   private:
-    void reindex(int from);
     int findSelectable(int index, bool forward) const;
 
     CListHeaderUI* header_;

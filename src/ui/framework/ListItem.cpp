@@ -1,5 +1,8 @@
 #include "ui/framework/ListItem.h"
 
+#include <algorithm>
+
+#include "ui/framework/Container.h"
 #include "ui/framework/PaintManager.h"
 
 namespace vorn::ui {
@@ -57,6 +60,22 @@ bool CListItemState::selectRow(bool select, bool triggerEvent) {
     }
     self_->NotifyChanged(CHANGE_SELECTION);
     return true;
+}
+
+IListItemUI* selectableRowOf(CControlUI* control) {
+    IListItemUI* item = listItemOf(control);
+    if (item == nullptr || !control->IsVisible() || !control->IsEnabled()) {
+        return nullptr;
+    }
+    return item;
+}
+
+void renumberRows(const CContainerUI& rows, int from) {
+    for (int i = std::max(0, from); i < rows.GetCount(); ++i) {
+        if (IListItemUI* item = listItemOf(rows.GetItemAt(i))) {
+            item->SetIndex(i);
+        }
+    }
 }
 
 bool CListItemState::selectRowMulti(bool select) {
@@ -119,16 +138,8 @@ bool CListItemState::handleRowEvent(TEventUI& event) {
             return false;
         case UIEVENT_MOUSEMOVE:
             return true;
-        case UIEVENT_MOUSEENTER:
-            if (enabled) {
-                self_->SetButtonState(self_->GetButtonState() | UISTATE_HOT);
-            }
-            return true;
-        case UIEVENT_MOUSELEAVE:
-            self_->SetButtonState(self_->GetButtonState() & ~UISTATE_HOT);
-            return true;
         default:
-            return false;
+            return self_->TrackHotState(event);
     }
 }
 

@@ -10,6 +10,8 @@
 
 namespace vorn::ui {
 
+class CContainerUI;
+
 struct TListInfoUI {
     std::vector<UiRect> columns;  // x ranges of the header items, when there is a header
     int nFont = -1;
@@ -74,6 +76,25 @@ class IListItemUI {
 inline IListItemUI* listItemOf(CControlUI* control) {
     return control != nullptr ? static_cast<IListItemUI*>(control->GetInterface("ListItem"))
                               : nullptr;
+}
+
+// The row a control is when it can be selected now (a visible, enabled row), or nullptr.
+IListItemUI* selectableRowOf(CControlUI* control);
+
+// Tells the rows of a list-like owner (`rows`: the owner, answering its rows through
+// GetItemAt) their index again, from row `from` on, after rows were inserted or removed.
+void renumberRows(const CContainerUI& rows, int from);
+
+// A selected row index after a row was inserted at `index`.
+inline int selectionAfterInsert(int selected, int index) {
+    return selected >= index ? selected + 1 : selected;
+}
+// A selected row index after the row at `index` was removed (-1: the selected row went).
+inline int selectionAfterRemove(int selected, int index) {
+    if (selected == index) {
+        return -1;
+    }
+    return selected > index ? selected - 1 : selected;
 }
 
 // Row state and row behaviour shared by every kind of row. `self` is the row control.

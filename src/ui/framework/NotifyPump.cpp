@@ -45,28 +45,23 @@ void CNotifyPump::OnNotifyControl(std::string_view type, std::string_view sender
 }
 
 bool CNotifyPump::LoopDispatch(TNotifyUI& msg) {
+    // Handlers may register or remove handlers: each runs from a copy of its range.
+    auto run = [&msg](auto range) {
+        std::vector<Handler> handlers;
+        for (auto it = range.first; it != range.second; ++it) {
+            handlers.push_back(it->second);
+        }
+        for (auto& h : handlers) {
+            h(msg);
+        }
+        return !handlers.empty();
+    };
     bool handled = false;
     if (msg.pSender != nullptr) {
-        auto range = controlHandlers_.equal_range({msg.sType, msg.pSender->GetName()});
-        std::vector<Handler> handlers;
-        for (auto it = range.first; it != range.second; ++it) {
-            handlers.push_back(it->second);
-        }
-        for (auto& h : handlers) {
-            h(msg);
-            handled = true;
-        }
+        handled = run(controlHandlers_.equal_range({msg.sType, msg.pSender->GetName()}));
     }
     if (!handled) {
-        auto range = typeHandlers_.equal_range(msg.sType);
-        std::vector<Handler> handlers;
-        for (auto it = range.first; it != range.second; ++it) {
-            handlers.push_back(it->second);
-        }
-        for (auto& h : handlers) {
-            h(msg);
-            handled = true;
-        }
+        handled = run(typeHandlers_.equal_range(msg.sType));
     }
     if (!handled) {
         handled = HandleNotify(msg);

@@ -426,10 +426,8 @@ void CPaintManagerUI::SetFocus(CControlUI* control) {
     }
 }
 
-namespace {
-
-void deliver(CControlUI* target, UiEventType type, UiPoint point, uint32_t keyState,
-             uintptr_t wParam = 0) {
+void deliverEvent(CControlUI* target, UiEventType type, UiPoint point, uint32_t keyState,
+                  uintptr_t wParam) {
     TEventUI e;
     e.Type = type;
     e.pSender = target;
@@ -440,8 +438,6 @@ void deliver(CControlUI* target, UiEventType type, UiPoint point, uint32_t keySt
     target->Event(e);
 }
 
-}  // namespace
-
 void CPaintManagerUI::updateHot(CControlUI* target, UiPoint point, uint32_t keyState) {
     if (target == hot_) {
         return;
@@ -449,10 +445,10 @@ void CPaintManagerUI::updateHot(CControlUI* target, UiPoint point, uint32_t keyS
     CControlUI* old = hot_;
     hot_ = target;
     if (old != nullptr) {
-        deliver(old, UIEVENT_MOUSELEAVE, point, keyState);
+        deliverEvent(old, UIEVENT_MOUSELEAVE, point, keyState);
     }
     if (target != nullptr && hot_ == target) {
-        deliver(target, UIEVENT_MOUSEENTER, point, keyState);
+        deliverEvent(target, UIEVENT_MOUSEENTER, point, keyState);
     }
 }
 
@@ -464,9 +460,9 @@ void CPaintManagerUI::DispatchMouse(UiEventType type, UiPoint point, uint32_t ke
         case UIEVENT_MOUSEMOVE:
             updateHot(target, point, keyState);
             if (capture_ != nullptr) {
-                deliver(capture_, UIEVENT_MOUSEMOVE, point, keyState);
+                deliverEvent(capture_, UIEVENT_MOUSEMOVE, point, keyState);
             } else if (target != nullptr && hot_ == target) {
-                deliver(target, UIEVENT_MOUSEMOVE, point, keyState);
+                deliverEvent(target, UIEVENT_MOUSEMOVE, point, keyState);
             }
             return;
         case UIEVENT_MOUSELEAVE:
@@ -485,7 +481,7 @@ void CPaintManagerUI::DispatchMouse(UiEventType type, UiPoint point, uint32_t ke
             }
             // The focus change may have removed the control; look again.
             if (FindControl(point) == target) {
-                deliver(target, type, point, keyState);
+                deliverEvent(target, type, point, keyState);
             }
             return;
         case UIEVENT_BUTTONUP:
@@ -496,16 +492,16 @@ void CPaintManagerUI::DispatchMouse(UiEventType type, UiPoint point, uint32_t ke
                 capture_ = nullptr;
             }
             if (receiver != nullptr) {
-                deliver(receiver, type, point, keyState);
+                deliverEvent(receiver, type, point, keyState);
             }
             if (type == UIEVENT_RBUTTONUP && target != nullptr && FindControl(point) == target) {
-                deliver(target, UIEVENT_CONTEXTMENU, point, keyState);
+                deliverEvent(target, UIEVENT_CONTEXTMENU, point, keyState);
             }
             return;
         }
         default:
             if (target != nullptr) {
-                deliver(target, type, point, keyState, wParam);
+                deliverEvent(target, type, point, keyState, wParam);
             }
             return;
     }

@@ -15,6 +15,10 @@ namespace vorn::ui {
 // controls waiting for it.
 inline constexpr uint32_t kRunDeferredMessage = WM_APP + 0x3F01;
 
+// Builds an event of `type` at a window point, stamped now, and gives it to `target`.
+void deliverEvent(CControlUI* target, UiEventType type, UiPoint point, uint32_t keyState,
+                  uintptr_t wParam = 0);
+
 // One loop target per control with timers; the loop keys timers by (target, id).
 struct CPaintManagerUI::TimerTarget final : platform::MessageTarget {
     TimerTarget(CPaintManagerUI* m, CControlUI* c, platform::MessageLoop* l)

@@ -59,13 +59,7 @@ void CPaintManagerUI::forgetTimers(CControlUI* control) {
 }
 
 void CPaintManagerUI::fireTimer(CControlUI* control, unsigned timerId) {
-    TEventUI e;
-    e.Type = UIEVENT_TIMER;
-    e.pSender = control;
-    e.dwTimestamp = uiTickCount();
-    e.wParam = timerId;
-    e.ptMouse = mousePos_;
-    control->Event(e);
+    deliverEvent(control, UIEVENT_TIMER, mousePos_, 0, timerId);
 }
 
 void CPaintManagerUI::scheduleAsyncFlush() {

@@ -73,17 +73,9 @@ void CProgressUI::SetAttribute(std::string_view name, std::string_view value) {
 }
 
 void CProgressUI::PaintForeColor(IPainter& painter) {
-    if ((GetForeColor() >> 24) == 0) {
-        return;
-    }
     UiRect fill = GetFillRect();
-    if (fill.isEmpty()) {
-        return;
-    }
-    if (GetBorderRound() > 0) {
-        painter.fillRoundRect(fill, GetBorderRound(), GetAdjustColor(GetForeColor()));
-    } else {
-        painter.fillRect(fill, GetAdjustColor(GetForeColor()));
+    if (!fill.isEmpty()) {
+        FillShape(painter, fill, GetForeColor());
     }
 }
 
@@ -197,7 +189,7 @@ void CSliderUI::UserChange(int value, bool moving) {
 }
 
 void CSliderUI::DoEvent(TEventUI& event) {
-    if (!IsMouseEnabled() && event.Type >= UIEVENT_MOUSEMOVE && event.Type <= UIEVENT_SCROLLWHEEL) {
+    if (!IsMouseEnabled() && isMouseEvent(event.Type)) {
         CProgressUI::DoEvent(event);
         return;
     }
@@ -226,15 +218,10 @@ void CSliderUI::DoEvent(TEventUI& event) {
                 UserChange(GetValue() + (up ? step_ : -step_), false);
             }
             return;
-        case UIEVENT_MOUSEENTER:
-            if (IsEnabled()) {
-                SetButtonState(buttonState_ | UISTATE_HOT);
-            }
-            return;
-        case UIEVENT_MOUSELEAVE:
-            SetButtonState(buttonState_ & ~UISTATE_HOT);
-            return;
         default:
+            if (TrackHotState(event)) {
+                return;
+            }
             break;
     }
     CProgressUI::DoEvent(event);
@@ -258,16 +245,12 @@ void CSliderUI::SetAttribute(std::string_view name, std::string_view value) {
 }
 
 void CSliderUI::PaintStatusImage(IPainter& painter) {
-    const std::string* image = &thumbImage_;
-    if ((buttonState_ & UISTATE_CAPTURED) != 0 && !thumbPushedImage_.empty()) {
-        image = &thumbPushedImage_;
-    } else if ((buttonState_ & UISTATE_HOT) != 0 && !thumbHotImage_.empty()) {
-        image = &thumbHotImage_;
+    // Dragging holds the thumb pushed (captured and pushed are set and cleared together).
+    std::string_view image = PickStatusImage(
+        {.normal = thumbImage_, .hot = thumbHotImage_, .pushed = thumbPushedImage_});
+    if (!image.empty()) {
+        DrawImageInRect(painter, image, GetThumbRect());
     }
-    if (image->empty()) {
-        return;
-    }
-    DrawImageInRect(painter, *image, GetThumbRect());
 }
 
 }  // namespace vorn::ui

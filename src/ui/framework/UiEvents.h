@@ -35,6 +35,11 @@ enum UiEventType {
     UIEVENT_SETCURSOR,
 };
 
+// Whether an event comes from the mouse (those a control with the mouse off passes on).
+inline bool isMouseEvent(UiEventType type) {
+    return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL;
+}
+
 // Modifier bits of TEventUI::wKeyState.
 inline constexpr uint32_t MK_LBUTTON_STATE = 0x0001;
 inline constexpr uint32_t MK_RBUTTON_STATE = 0x0002;

@@ -5,11 +5,7 @@
 namespace vorn::ui {
 
 void CAboutWnd::InitWindow() {
-    closeBtn_ = m_pm.FindControl("closebtn");
-    maxBtn_ = m_pm.FindControl("maxbtn");
-    restoreBtn_ = m_pm.FindControl("restorebtn");
-    minBtn_ = m_pm.FindControl("minbtn");
-    menuBtn_ = m_pm.FindControl("menubtn");
+    CFrameButtonWnd::InitWindow();
     UpdateRevisionText();
 }
 
@@ -24,18 +20,9 @@ void CAboutWnd::UpdateRevisionText() {
     label->SetText(probe->GetText());
 }
 
-void CAboutWnd::Notify(TNotifyUI& msg) {
-    if (msg.sType == DUI_MSGTYPE_CLICK && msg.pSender != nullptr) {
-        if (msg.pSender == closeBtn_) {
-            Close(0);
-            return;
-        }
-        std::string name = msg.pSender->GetName();
-        if (name == "homepage_btn" || msg.pSender == menuBtn_) {
-            return;
-        }
-    }
-    WindowImplBase::Notify(msg);
+bool CAboutWnd::OnDialogClick(TNotifyUI& msg) {
+    // The home page button has no page to open here.
+    return msg.pSender->GetName() == "homepage_btn";
 }
 
 intptr_t CAboutWnd::HandleCustomMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
@@ -56,18 +43,9 @@ intptr_t CAboutWnd::HandleCustomMessage(uint32_t message, uintptr_t wParam, intp
             m_pm.UpdateLayout();
             handled = true;
             return 0;
-        case WM_DPICHANGED:
-            HandleDpiChanged(wParam, lParam);
-            handled = true;
-            return 0;
         default:
-            return WindowImplBase::HandleCustomMessage(message, wParam, lParam, handled);
+            return CFrameButtonWnd::HandleCustomMessage(message, wParam, lParam, handled);
     }
-}
-
-void CAboutWnd::OnFinalMessage(UiWindowHandle handle) {
-    (void)handle;
-    delete this;
 }
 
 bool ShowAboutWindow(CWindowWnd* mainWindow, UiWindowHandle& openHandle) {

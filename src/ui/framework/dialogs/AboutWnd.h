@@ -3,18 +3,17 @@
 // buttons and a home page button. Return and Esc get the default key response; closing it
 // from the system menu closes this window only.
 
-#include "ui/framework/WindowImplBase.h"
+#include "ui/framework/dialogs/FrameButtonWnd.h"
 
 namespace vorn::ui {
 
 // Message the main window sends its secondary windows after a language change.
 inline constexpr uint32_t kLanguageChangedMessage = 0x0C11;
 
-class CAboutWnd : public WindowImplBase {
+class CAboutWnd : public CFrameButtonWnd {
   public:
     std::string GetWindowClassName() const override { return "AboutWnd"; }
     void InitWindow() override;
-    void Notify(TNotifyUI& msg) override;
 
     // Resolves the language key "software_rev_text" through the hidden label "text_test"
     // and shows the result in "software_ver_label".
@@ -22,16 +21,9 @@ class CAboutWnd : public WindowImplBase {
 
   protected:
     std::string GetSkinFile() const override { return "AboutWnd.xml"; }
+    bool OnDialogClick(TNotifyUI& msg) override;
     intptr_t HandleCustomMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
                                  bool& handled) override;
-    void OnFinalMessage(UiWindowHandle handle) override;
-
-  private:
-    CControlUI* closeBtn_ = nullptr;
-    CControlUI* maxBtn_ = nullptr;
-    CControlUI* restoreBtn_ = nullptr;
-    CControlUI* minBtn_ = nullptr;
-    CControlUI* menuBtn_ = nullptr;
 };
 
 // Opens the about window over the main window, 800 x 572, centred and modal, unless one is

@@ -5,53 +5,17 @@
 
 namespace vorn::ui {
 
-void CMsgWnd::InitWindow() {
-    closeBtn_ = m_pm.FindControl("closebtn");
-    maxBtn_ = m_pm.FindControl("maxbtn");
-    restoreBtn_ = m_pm.FindControl("restorebtn");
-    minBtn_ = m_pm.FindControl("minbtn");
-    menuBtn_ = m_pm.FindControl("menubtn");
-}
-
-void CMsgWnd::Notify(TNotifyUI& msg) {
-    if (msg.sType == DUI_MSGTYPE_CLICK && msg.pSender != nullptr) {
-        if (msg.pSender == closeBtn_) {
-            Close(0);
-            return;
-        }
-        std::string name = msg.pSender->GetName();
-        if (name == "confirm_btn") {
-            Close(1);
-            return;
-        }
-        if (name == "cancel_btn") {
-            Close(0);
-            return;
-        }
-        if (msg.pSender == menuBtn_) {
-            return;
-        }
+bool CMsgWnd::OnDialogClick(TNotifyUI& msg) {
+    std::string name = msg.pSender->GetName();
+    if (name == "confirm_btn" || name == "cancel_btn") {
+        Close(name == "confirm_btn" ? 1 : 0);
+        return true;
     }
-    WindowImplBase::Notify(msg);
+    return false;
 }
 
 void CMsgWnd::SetDPI(int dpi) {
     applyWindowScale(dpi, dpi_, "MSG_WND DPI SET ERROR");
-}
-
-intptr_t CMsgWnd::HandleCustomMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
-                                      bool& handled) {
-    if (message == WM_DPICHANGED) {
-        HandleDpiChanged(wParam, lParam);
-        handled = true;
-        return 0;
-    }
-    return WindowImplBase::HandleCustomMessage(message, wParam, lParam, handled);
-}
-
-void CMsgWnd::OnFinalMessage(UiWindowHandle handle) {
-    (void)handle;
-    delete this;
 }
 
 int ShowMessageBox(CWindowWnd* parent, std::string_view title, std::string_view text, int scale,

@@ -5,15 +5,13 @@
 
 #include <string_view>
 
-#include "ui/framework/WindowImplBase.h"
+#include "ui/framework/dialogs/FrameButtonWnd.h"
 
 namespace vorn::ui {
 
-class CMsgWnd : public WindowImplBase {
+class CMsgWnd : public CFrameButtonWnd {
   public:
     std::string GetWindowClassName() const override { return "MsgWnd"; }
-    void InitWindow() override;
-    void Notify(TNotifyUI& msg) override;
 
     // The window scale rule with this window's error text ("MSG_WND DPI SET ERROR").
     void SetDPI(int dpi);
@@ -21,16 +19,10 @@ class CMsgWnd : public WindowImplBase {
 
   protected:
     std::string GetSkinFile() const override { return "XML_MSG"; }
-    intptr_t HandleCustomMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
-                                 bool& handled) override;
-    void OnFinalMessage(UiWindowHandle handle) override;
+    // "confirm_btn" closes the box with 1, "cancel_btn" with 0.
+    bool OnDialogClick(TNotifyUI& msg) override;
 
   private:
-    CControlUI* closeBtn_ = nullptr;
-    CControlUI* maxBtn_ = nullptr;
-    CControlUI* restoreBtn_ = nullptr;
-    CControlUI* minBtn_ = nullptr;
-    CControlUI* menuBtn_ = nullptr;
     int dpi_ = 96;
 };
 
