@@ -95,7 +95,7 @@ struct UsageRef {
     bool extended = false;
 };
 
-struct UsageSpec {
+struct UsageEntry {
     UsageRef min;
     UsageRef max;
     bool isRange = false;
@@ -103,7 +103,7 @@ struct UsageSpec {
 
 // One position in the usage list; more than one alternative only inside a delimited set.
 struct UsageSlot {
-    std::vector<UsageSpec> alternatives;
+    std::vector<UsageEntry> alternatives;
 };
 
 struct Locals {
@@ -126,22 +126,22 @@ struct ResolvedUsage {
 };
 
 // Usages of one or two data bytes take the usage page current at the main item.
-std::optional<ResolvedUsage> resolve(const UsageSpec& spec, uint16_t currentPage) {
+std::optional<ResolvedUsage> resolve(const UsageEntry& entry, uint16_t currentPage) {
     ResolvedUsage r;
-    r.isRange = spec.isRange;
-    if (spec.min.extended && spec.max.extended &&
-        (spec.min.value >> 16) != (spec.max.value >> 16)) {
+    r.isRange = entry.isRange;
+    if (entry.min.extended && entry.max.extended &&
+        (entry.min.value >> 16) != (entry.max.value >> 16)) {
         return std::nullopt;
     }
-    if (spec.min.extended) {
-        r.page = static_cast<uint16_t>(spec.min.value >> 16);
-    } else if (spec.max.extended) {
-        r.page = static_cast<uint16_t>(spec.max.value >> 16);
+    if (entry.min.extended) {
+        r.page = static_cast<uint16_t>(entry.min.value >> 16);
+    } else if (entry.max.extended) {
+        r.page = static_cast<uint16_t>(entry.max.value >> 16);
     } else {
         r.page = currentPage;
     }
-    r.min = static_cast<uint16_t>(spec.min.value & 0xFFFF);
-    r.max = static_cast<uint16_t>(spec.max.value & 0xFFFF);
+    r.min = static_cast<uint16_t>(entry.min.value & 0xFFFF);
+    r.max = static_cast<uint16_t>(entry.max.value & 0xFFFF);
     if (r.min > r.max) {
         return std::nullopt;
     }
@@ -321,15 +321,15 @@ class Parser {
         }
     }
 
-    void addUsage(const UsageSpec& spec) {
+    void addUsage(const UsageEntry& entry) {
         if (locals_.inDelimiter) {
             if (!locals_.delimiterSlotOpen) {
                 locals_.slots.emplace_back();
                 locals_.delimiterSlotOpen = true;
             }
-            locals_.slots.back().alternatives.push_back(spec);
+            locals_.slots.back().alternatives.push_back(entry);
         } else {
-            locals_.slots.push_back(UsageSlot{{spec}});
+            locals_.slots.push_back(UsageSlot{{entry}});
         }
     }
 
@@ -445,8 +445,8 @@ class Parser {
         slots.reserve(locals_.slots.size());
         for (const UsageSlot& s : locals_.slots) {
             std::vector<ResolvedUsage> alternatives;
-            for (const UsageSpec& spec : s.alternatives) {
-                std::optional<ResolvedUsage> u = resolve(spec, globals_.usagePage);
+            for (const UsageEntry& entry : s.alternatives) {
+                std::optional<ResolvedUsage> u = resolve(entry, globals_.usagePage);
                 if (!u) {
                     return HidParseError::BadUsageRange;
                 }
