@@ -1,9 +1,9 @@
 #include <libudev.h>
 
-#include <fstream>
 #include <iterator>
 #include <mutex>
 
+#include "platform/files/WholeFile.h"
 #include "platform/hidraw/UdevSource.h"
 
 namespace vorn::platform::hidraw {
@@ -13,13 +13,13 @@ std::string text(const char* s) {
     return s != nullptr ? std::string(s) : std::string();
 }
 
+// A sysfs attribute whole; empty when it cannot be read.
 std::vector<uint8_t> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    if (!platform::readWholeFile(path, bytes)) {
         return {};
     }
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>());
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 // libudev contexts are not thread-safe; one lock serialises every query.

@@ -2,25 +2,18 @@
 
 #include <json/json.h>
 
-#include <fstream>
-
 #include "platform/debug/DebugSink.h"
 #include "platform/text/Text.h"
+#include "storage/DataFile.h"
 #include "ui/framework/ResourceManager.h"
 
 namespace vorn::ui {
 
 std::vector<LanguageEntry> readLanguageList(const std::string& path) {
     std::vector<LanguageEntry> list;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return list;
-    }
-    Json::CharReaderBuilder builder;
-    Json::Value root;
-    std::string errors;
-    if (!Json::parseFromStream(builder, in, &root, &errors) || !root.isObject()) {
-        platform::debugPrintf("language list %s: %s", path.c_str(), errors.c_str());
+    const Json::Value root = storage::ReadJsonFile(path);
+    if (!root.isObject()) {
+        platform::debugPrintf("language list %s unreadable", path.c_str());
         return list;
     }
     const Json::Value& entries = root["Language"];
