@@ -6,6 +6,7 @@
 #include "profiles/PlainName.h"
 #include "profiles/ProfileKeys.h"
 #include "storage/DataFile.h"
+#include "storage/FolderLock.h"
 
 namespace vorn::profiles {
 namespace {
@@ -117,11 +118,19 @@ void CBasicProfiledata::Save() {
 
 void CBasicProfiledata::SaveEntry(const Json::Value& entry, const std::string& path) {
     if (path.empty() || !hasKeyList(entry)) {
+        lastSaveStored_ = false;
         return;
     }
-    Json::Value document = storage::ReadJsonFile(path);
+    // The file is read and written back under the folder's lock, and a file that cannot
+    // be read is left alone rather than replaced by this one entry.
+    storage::FolderLock lock(storage::FolderOfFile(path));
+    Json::Value document;
+    lastSaveStored_ = storage::ReadDocumentForUpdate(path, document);
+    if (!lastSaveStored_) {
+        return;
+    }
     putDeviceEntry(document, deviceSlot_, entry);
-    storage::WriteJsonFile(path, document);
+    lastSaveStored_ = storage::StoreJsonFile(path, document);
 }
 
 void CBasicProfiledata::SaveOtherEntry(const std::string& path) {
@@ -129,7 +138,7 @@ void CBasicProfiledata::SaveOtherEntry(const std::string& path) {
 }
 
 void CBasicProfiledata::WriteDocument(const Json::Value& value, const std::string& path) {
-    storage::WriteJsonFile(path, value);
+    lastSaveStored_ = storage::StoreJsonFile(path, value);
 }
 
 void CBasicProfiledata::SetProfilePath(const std::string& path) {
@@ -151,7 +160,18 @@ void CBasicProfiledata::SetDeviceSlot(std::int32_t slot) {
 }
 
 void CBasicProfiledata::loadInto(Json::Value& entry, const std::string& path) {
-    Json::Value document = storage::ReadJsonFile(path);
+    if (path.empty()) {
+        entry = deviceEntry(storage::ReadJsonFile(defaultProfilePath_), deviceSlot_);
+        return;
+    }
+    storage::FolderLock lock(storage::FolderOfFile(path));
+    Json::Value document;
+    if (!storage::ReadDocumentForUpdate(path, document)) {
+        // The profile exists but cannot be read: the page goes on with the factory entry
+        // in memory, and the file stays as it is.
+        entry = deviceEntry(storage::ReadJsonFile(defaultProfilePath_), deviceSlot_);
+        return;
+    }
     entry = deviceEntry(document, deviceSlot_);
     if (!entry.isNull()) {
         return;
@@ -160,9 +180,7 @@ void CBasicProfiledata::loadInto(Json::Value& entry, const std::string& path) {
     // missing file is created and a profile of another model gains this model's entry.
     entry = deviceEntry(storage::ReadJsonFile(defaultProfilePath_), deviceSlot_);
     putDeviceEntry(document, deviceSlot_, entry);
-    if (!path.empty()) {
-        storage::WriteJsonFile(path, document);
-    }
+    storage::StoreJsonFile(path, document);
 }
 
 Json::Value CBasicProfiledata::LoadEntry(const std::string& path) {

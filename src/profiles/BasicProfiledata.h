@@ -41,6 +41,9 @@ class CBasicProfiledata {
     virtual void SaveOtherEntry(const std::string& path);
     // Writes a whole document as given.
     virtual void WriteDocument(const Json::Value& value, const std::string& path);
+    // Whether the last Save, SaveEntry, SaveOtherEntry or WriteDocument reached the disk. A
+    // profile file that exists but cannot be read is never written: it stays as it was.
+    bool LastSaveStored() const { return lastSaveStored_; }
 
     // Paths; setting an empty path keeps the previous one.
     void SetProfilePath(const std::string& path);
@@ -54,8 +57,10 @@ class CBasicProfiledata {
     std::int32_t GetDeviceSlot() const { return deviceSlot_; }
 
     // Makes the profile file's entry at this slot the current entry. When the file has
-    // none (missing, unreadable, or a profile of another model), the default profile's
-    // entry is taken and written into the file, which is thereby created or completed.
+    // none (missing, damaged, or a profile of another model), the default profile's entry
+    // is taken and written into the file, which is thereby created or completed; a damaged
+    // file is kept as "<name>.damaged" first. A file that exists but cannot be read gives
+    // the default entry in memory and is left as it is.
     // Returns a copy of the current entry.
     Json::Value LoadEntry(const std::string& path);
     // The same for the other entry, which serves to inspect and change another profile
@@ -102,6 +107,7 @@ class CBasicProfiledata {
     std::string defaultProfilePath_;
     std::string lightConfigPath_;
     std::int32_t deviceSlot_ = 0;
+    bool lastSaveStored_ = false;
     Json::Value current_;
     Json::Value other_;
     Json::Value lightConfig_;

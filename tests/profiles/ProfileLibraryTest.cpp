@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "LibraryFiles.h"
 #include "ProfileTestSupport.h"
 #include "profiles/ProfileLibrary.h"
 #include "profiles/ProfileNames.h"
@@ -18,58 +19,9 @@ using vorn::test::TempHome;
 using vorn::test::writeJson;
 namespace fs = std::filesystem;
 
-namespace {
-
+using vorn::test::fixedTime;
+using vorn::test::LibraryFiles;
 using Names = std::vector<std::string>;
-
-// 7 March 2024, 09:05:01.042 local time, in milliseconds since the epoch.
-std::int64_t fixedTime() {
-    std::tm t = vorn::test::makeLocalTime(2024, 3, 7, 9, 5, 1);
-    t.tm_isdst = -1;
-    return static_cast<std::int64_t>(mktime(&t)) * 1000 + 42;
-}
-
-struct LibraryFiles {
-    TempHome home;
-    fs::path folder = home.root() / "data" / "VORN  8K Gaming Mouse" / "VORN-T4";
-    fs::path defaults = home.root() / "DefaultData" / "VORN-T4.Json";
-    Json::Value factory = parseJson(R"({"profilename": "Factory", "profileUUID": "factory",
-        "Device": [{"KeyList": [{"Assignment": 1, "DefaultAssignment": 1}],
-                    "CustomEQNameInfo": [{"Name": "Factory EQ"}]}]})");
-
-    LibraryFiles() { writeJson(defaults, factory); }
-
-    ProfileLibrary open(DeviceType type = DeviceType::Mouse) {
-        ProfileLibrary library;
-        library.SetDeviceType(type);
-        library.SetFolders(folder.string(), defaults.string());
-        library.InitList();
-        return library;
-    }
-
-    fs::path listFile() const { return folder / "ProfileList.ini"; }
-    fs::path profileFile(const std::string& id) const { return folder / (id + ".Json"); }
-
-    // A list with the given names (ids "id0", "id1", ...), each with its file.
-    void writeList(const Names& names, int select) {
-        Json::Value list;
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const std::string id = "id" + std::to_string(i);
-            list["profilelist"][static_cast<int>(i)]["profilename"] = names[i];
-            list["profilelist"][static_cast<int>(i)]["profileUUID"] = id;
-            list["profilelist"][static_cast<int>(i)]["profileislink"] = 0;
-            list["profilelist"][static_cast<int>(i)]["profilelinkmame"] = "";
-            Json::Value profile = factory;
-            profile["profilename"] = names[i];
-            profile["profileUUID"] = id;
-            writeJson(profileFile(id), profile);
-        }
-        list["profileselect"] = select;
-        writeJson(listFile(), list);
-    }
-};
-
-}  // namespace
 
 TEST(ProfileLibrary, FirstStartCreatesTheFolderAndProfile1FromTheDefault) {
     LibraryFiles files;
@@ -391,10 +343,7 @@ TEST(ProfileLibrary, ChangesInAReadOnlyFolderLeaveEveryFileAsItWas) {
     files.writeList({"A", "B", "C"}, 1);
     const fs::path import = files.home.root() / "Game.json";
     writeJson(import, parseJson(R"({"profilename": "g", "profileUUID": "g"})"));
-    std::map<std::string, std::string> before;
-    for (const std::string& name : vorn::test::fileNamesIn(files.folder)) {
-        before[name] = readBytes(files.folder / name);
-    }
+    const auto before = vorn::test::folderBytes(files.folder);
     ProfileLibrary library = files.open();
 
     const bool ran = vorn::test::runInReadOnlyFolder(files.home, files.folder, [&] {
@@ -409,11 +358,7 @@ TEST(ProfileLibrary, ChangesInAReadOnlyFolderLeaveEveryFileAsItWas) {
     if (!ran) {
         GTEST_SKIP() << "cannot drop root privileges here";
     }
-    std::map<std::string, std::string> after;
-    for (const std::string& name : vorn::test::fileNamesIn(files.folder)) {
-        after[name] = readBytes(files.folder / name);
-    }
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(vorn::test::folderBytes(files.folder), before);
 }
 
 TEST(ProfileLibrary, TabHeadersFollowTheDeviceType) {

@@ -171,17 +171,23 @@ TEST(DataFile, EmptyMissingBrokenOrIrregularFilesReadAsNull) {
     EXPECT_EQ(read("crlf.json")["a"][1].asInt(), 2);
 }
 
-TEST(DataFile, ReadReportsErrorCodeAndEmptyPathOnDebugOutput) {
+TEST(DataFile, OnlyRealReadFailuresWriteADiagnosticLine) {
     TempHome home;
     writeBytes(home.root() / "a.json", std::string("{}\0junk", 7));
+    writeBytes(home.root() / "empty.json", "");
+    writeBytes(home.root() / "broken.json", "{ \"a\": ");
     vorn::platform::DebugCapture capture;
     EXPECT_EQ(ReadFileText((home.root() / "a.json").string()), "{}");  // ends at the zero byte
-    std::string missing = (home.root() / "missing.json").string();
-    EXPECT_TRUE(ReadJsonFile(missing).isNull());
+    EXPECT_TRUE(ReadJsonFile((home.root() / "missing.json").string()).isNull());
+    EXPECT_TRUE(ReadJsonFile((home.root() / "empty.json").string()).isNull());
+    EXPECT_TRUE(capture.lines().empty());  // new files are no failure
+
+    const std::string broken = (home.root() / "broken.json").string();
+    EXPECT_TRUE(ReadJsonFile(broken).isNull());
+    EXPECT_TRUE(ReadJsonFile(home.root().string()).isNull());
     EXPECT_EQ(capture.lines(),
-              (std::vector<std::string>{"readjsonFile 错误吗：：0\n",
-                                        "readjsonFile 错误吗：：" + std::to_string(ENOENT) + "\n",
-                                        missing}));
+              (std::vector<std::string>{broken + ": does not parse as JSON",
+                                        home.root().string() + ": not read: Is a directory"}));
 }
 
 // Root ignores permission bits, so the write runs in a child that has given up root.

@@ -1,5 +1,6 @@
 #include "platform/files/WholeFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
 #include <stdlib.h>
@@ -9,6 +10,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <random>
 
 namespace vorn::platform {
@@ -43,16 +46,18 @@ class Descriptor {
     int fd_;
 };
 
+constexpr char kTemporaryMark[] = ".tmp";
+constexpr std::size_t kTemporaryRandom = 6;
+constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
 // Six characters that make a temporary name unique among concurrent writers.
 std::string uniqueSuffix() {
-    static constexpr char kChars[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static std::atomic<unsigned long long> counter{0};
     thread_local std::mt19937_64 engine{std::random_device{}() ^
                                         (static_cast<unsigned long long>(::getpid()) << 32)};
     unsigned long long bits = engine() ^ (counter.fetch_add(1) * 0x9E3779B97F4A7C15ull);
     std::string out;
-    for (int i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < kTemporaryRandom; ++i) {
         out.push_back(kChars[bits % (sizeof kChars - 1)]);
         bits /= (sizeof kChars - 1);
     }
@@ -63,16 +68,35 @@ std::string uniqueSuffix() {
 // new file's mode just as for any other file the program creates.
 int createTemporary(const std::string& folder, const std::string& name, std::string& tempPath) {
     // Keep the temporary name within NAME_MAX even for a target name near the limit.
-    constexpr std::size_t kSuffix = 10;  // ".tmp" + 6
+    constexpr std::size_t kSuffix = sizeof kTemporaryMark - 1 + kTemporaryRandom;
     std::string stem = name.substr(0, std::min<std::size_t>(name.size(), NAME_MAX - kSuffix));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder + stem + ".tmp" + uniqueSuffix();
+        tempPath = folder + stem + kTemporaryMark + uniqueSuffix();
         int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
     }
     return -1;
+}
+
+// Whether a file name has the form createTemporary gives: a stem, ".tmp", six characters.
+bool isTemporaryName(const char* name) {
+    constexpr std::size_t kMark = sizeof kTemporaryMark - 1;
+    const std::size_t length = std::strlen(name);
+    if (length <= kMark + kTemporaryRandom) {
+        return false;
+    }
+    const char* tail = name + length - kTemporaryRandom;
+    if (std::strncmp(tail - kMark, kTemporaryMark, kMark) != 0) {
+        return false;
+    }
+    for (std::size_t i = 0; i < kTemporaryRandom; ++i) {
+        if (std::strchr(kChars, tail[i]) == nullptr) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void syncFolder(const std::string& folder) {
@@ -104,6 +128,9 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
         errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         return false;
     }
+    if (existed && ::access(target.c_str(), W_OK) != 0) {
+        return false;  // errno tells why (EACCES, EROFS)
+    }
 
     std::size_t slash = target.rfind('/');
     std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
@@ -133,6 +160,30 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
     }
     syncFolder(folder);
     return true;
+}
+
+int removeStaleTemporaries(const std::string& folder, long maxAgeSeconds) {
+    const std::string base = folder.empty() ? std::string(".") : folder;
+    DIR* dir = ::opendir(base.c_str());
+    if (dir == nullptr) {
+        return 0;
+    }
+    const std::string prefix = base.back() == '/' ? base : base + "/";
+    const std::time_t oldest = std::time(nullptr) - maxAgeSeconds;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name)) {
+            continue;
+        }
+        const std::string path = prefix + entry->d_name;
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < oldest &&
+            ::unlink(path.c_str()) == 0) {
+            ++removed;
+        }
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 bool writeAllBytes(int fd, std::string_view bytes) {

@@ -17,9 +17,16 @@ inline constexpr std::size_t kMaxWholeFileBytes = 64u * 1024u * 1024u;
 // the folder is flushed after the rename. An existing target keeps its permission bits; a
 // new file gets 0644 less the umask. A symbolic link is followed, so the link stays and
 // the file it points to is replaced. A target that exists but is no regular file (a
-// folder, a device, a pipe) is refused. On any failure the temporary file is removed, the
-// old file is left untouched and the result is false; errno holds the cause.
+// folder, a device, a pipe) is refused, and so is one the process may not write (no write
+// permission on the file itself): renaming over it would bypass its protection. On any
+// failure the temporary file is removed, the old file is left untouched and the result is
+// false; errno holds the cause.
 bool writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files that interrupted writes left in folder ("<name>.tmpXXXXXX"
+// as writeFileAtomically makes them) once they are older than maxAgeSeconds; younger ones
+// may belong to a write under way in another process. Returns how many were removed.
+int removeStaleTemporaries(const std::string& folder, long maxAgeSeconds);
 
 // Reads a whole regular file into out. False (and out empty) when the file is missing or
 // unreadable, is no regular file (a folder, a device such as /dev/zero, a pipe: none of
