@@ -135,6 +135,17 @@ int refuse(CliContext& ctx, const std::string& subcommand, const std::string& wh
     return 1;
 }
 
+// A file of the profiles that could not be read or written: the operation failed and
+// nothing was changed. False when the last operation met no such problem.
+bool reportStorageProblem(const ProfileLibrary& library, CliContext& ctx,
+                          const std::string& subcommand) {
+    if (library.LastProblem().empty()) {
+        return false;
+    }
+    ctx.err << "vornctl profile " << subcommand << ": failed: " << library.LastProblem() << "\n";
+    return true;
+}
+
 void printList(const ProfileLibrary& library, std::ostream& out) {
     out << "Profiles of " << library.GetDeviceDataFolder() << " (" << library.GetProfileCount()
         << " of " << profiles::kMaxProfiles << ")\n";
@@ -169,10 +180,15 @@ int runSubcommand(ProfileLibrary& library, const ProfileArgs& args, CliContext& 
 
     if (sub == "list") {
         printList(library, ctx.out);
+        if (!library.ListReadable()) {
+            ctx.err << "vornctl profile list: the profile list could not be read; shown are the "
+                       "profiles found in the folder\n";
+            return 1;
+        }
         return 0;
     }
     if (sub == "select") {
-        if (!selectNamed(library, argument, ctx)) {
+        if (!selectNamed(library, argument, ctx) || reportStorageProblem(library, ctx, sub)) {
             return 1;
         }
         ctx.out << "selected profile " << quoted(selectedName(library)) << "\n";
@@ -180,6 +196,9 @@ int runSubcommand(ProfileLibrary& library, const ProfileArgs& args, CliContext& 
     }
     if (sub == "new" || sub == "copy") {
         const ProfileOutcome made = sub == "new" ? library.NewProfile() : library.CopyProfile();
+        if (reportStorageProblem(library, ctx, sub)) {
+            return 1;
+        }
         if (!made.done) {
             return refuse(
                 ctx, sub,
@@ -192,6 +211,10 @@ int runSubcommand(ProfileLibrary& library, const ProfileArgs& args, CliContext& 
     if (sub == "rename") {
         const std::string before = selectedName(library);
         const int result = library.RenameProfile(argument);
+        if (result == profiles::kRenameNotStored) {
+            reportStorageProblem(library, ctx, sub);
+            return 1;
+        }
         if (result == profiles::kRenameNameBlank) {
             return refuse(ctx, sub, "a profile name cannot be blank",
                           profiles::RenameMessageKey(result));
@@ -207,6 +230,9 @@ int runSubcommand(ProfileLibrary& library, const ProfileArgs& args, CliContext& 
     }
     if (sub == "delete") {
         const ProfileOutcome removed = library.DeleteProfile();
+        if (reportStorageProblem(library, ctx, sub)) {
+            return 1;
+        }
         if (!removed.done) {
             return refuse(ctx, sub,
                           library.GetProfileCount() <= 1 ? "the last profile cannot be deleted"
@@ -218,12 +244,12 @@ int runSubcommand(ProfileLibrary& library, const ProfileArgs& args, CliContext& 
     }
     if (sub == "export") {
         if (!library.ExportProfile(argument)) {
+            if (reportStorageProblem(library, ctx, sub)) {
+                return 1;
+            }
             return refuse(
                 ctx, sub,
-                "the file of profile " + quoted(selectedName(library)) + " cannot be read");
-        }
-        if (storage::ReadJsonFile(argument).isNull()) {
-            return refuse(ctx, sub, "could not write " + argument);
+                "the file of profile " + quoted(selectedName(library)) + " holds no settings");
         }
         ctx.out << "exported profile " << quoted(selectedName(library)) << " to " << argument
                 << "\n";
@@ -236,18 +262,27 @@ int runSubcommand(ProfileLibrary& library, const ProfileArgs& args, CliContext& 
                 argument + " is no profile file (it needs \"profilename\" and \"profileUUID\")");
         }
         const ProfileOutcome added = library.ImportProfile(argument);
+        if (reportStorageProblem(library, ctx, sub)) {
+            return 1;
+        }
         if (!added.done) {
             return refuse(
                 ctx, sub,
                 platform::formatText("a model holds at most %d profiles", profiles::kMaxProfiles));
         }
         library.SelectProfile(library.GetProfileCount() - 1);
+        if (reportStorageProblem(library, ctx, sub)) {
+            return 1;
+        }
         ctx.out << "imported profile " << quoted(added.name) << " (" << added.id
                 << ") and selected it\n";
         return 0;
     }
     if (sub == "reset") {
         if (!library.ResetProfile()) {
+            if (reportStorageProblem(library, ctx, sub)) {
+                return 1;
+            }
             return refuse(ctx, sub, "no profile is selected");
         }
         ctx.out << "profile " << quoted(selectedName(library)) << " has the factory settings\n";
@@ -289,6 +324,9 @@ int runProfileCommand(CliContext& ctx) {
     library.SetDeviceType(model->deviceType);
     library.SetFolders(platform::deviceDataFolder(name), defaultProfile);
     library.InitList();
+    if (!library.LastProblem().empty()) {
+        ctx.err << "vornctl profile: " << library.LastProblem() << "\n";
+    }
     return runSubcommand(library, *args, ctx);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <json/json.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <sstream>
@@ -9,6 +10,7 @@
 #include "cli/Cli.h"
 #include "platform/paths/Paths.h"
 #include "storage/DataFile.h"
+#include "support/ChildProcess.h"
 #include "support/TempHome.h"
 
 namespace fs = std::filesystem;
@@ -148,4 +150,35 @@ TEST(ProfileCommand, UsageErrorsExitWithTwo) {
     EXPECT_EQ(vornctl({"list", "--model"}).status, 2);
     EXPECT_EQ(vornctl({"list", "--colour", "red", "--model", "VORN-T4"}).status, 2);
     EXPECT_EQ(vornctl({"help"}).status, 0);
+}
+
+// Root reads every file, so the command runs in a child that has given up root.
+TEST(ProfileCommand, UnreadableListFailsWithTheReasonAndChangesNothing) {
+    CliHome home;
+    ASSERT_EQ(vornctl({"new", "--model", "VORN-T4"}).status, 0);
+    const fs::path list = home.device / "ProfileList.ini";
+    const std::string before = vorn::test::readBytes(list);
+    chmod(list.c_str(), 0);
+    for (fs::path p = home.device; p != home.home.root().parent_path(); p = p.parent_path()) {
+        fs::permissions(p, fs::perms::others_exec | fs::perms::others_read, fs::perm_options::add);
+    }
+    const std::string expected =
+        "vornctl profile new: failed: The profile list could not be read: " + list.string() +
+        ": Permission denied. Nothing was changed.\n";
+    const int result = vorn::test::runInChild([&] {
+        if (!vorn::test::dropRootInChild()) {
+            return 2;
+        }
+        const CliRun made = vornctl({"new", "--model", "VORN-T4"});
+        const CliRun shown = vornctl({"list", "--model", "VORN-T4"});
+        const bool listed =
+            shown.status == 1 && shown.out.find("\"Profile2\"") != std::string::npos;
+        return made.status == 1 && made.err.find(expected) != std::string::npos && listed ? 0 : 1;
+    });
+    chmod(list.c_str(), 0644);
+    if (result == 2) {
+        GTEST_SKIP() << "cannot drop root privileges here";
+    }
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(vorn::test::readBytes(list), before);
 }
