@@ -41,12 +41,8 @@ inline Json::Value readJson(const std::filesystem::path& path) {
 
 // The files of folder, without the folder's lock file (it holds no data).
 inline std::set<std::string> fileNamesIn(const std::filesystem::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().filename() != storage::kFolderLockFileName) {
-            names.insert(entry.path().filename().string());
-        }
-    }
+    std::set<std::string> names = namesIn(folder);
+    names.erase(storage::kFolderLockFileName);
     return names;
 }
 

@@ -13,6 +13,7 @@
 #include "support/TempHome.h"
 
 using namespace vorn::storage;
+using vorn::test::namesIn;
 using vorn::test::readBytes;
 using vorn::test::TempHome;
 using vorn::test::writeBytes;
@@ -26,14 +27,6 @@ Json::Value intArray(std::initializer_list<int> values) {
         array.append(v);
     }
     return array;
-}
-
-std::set<std::string> namesIn(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
 }
 
 }  // namespace

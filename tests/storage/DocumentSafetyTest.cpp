@@ -22,20 +22,13 @@
 #include "support/TempHome.h"
 
 using namespace vorn::storage;
+using vorn::test::namesIn;
 using vorn::test::readBytes;
 using vorn::test::TempHome;
 using vorn::test::writeBytes;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::set<std::string> namesIn(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
 
 void ageFile(const fs::path& path, long seconds) {
     const std::time_t then = std::time(nullptr) - seconds;

@@ -72,4 +72,12 @@ std::string readBytes(const std::filesystem::path& path) {
     return ss.str();
 }
 
+std::set<std::string> namesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
 }  // namespace vorn::test

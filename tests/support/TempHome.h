@@ -4,12 +4,13 @@
 
 #include <ctime>
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace vorn::test {
 
 class TempHome {
-public:
+  public:
     TempHome();
     ~TempHome();
     TempHome(const TempHome&) = delete;
@@ -19,7 +20,7 @@ public:
     std::filesystem::path dataHome() const { return root_ / "data"; }
     std::filesystem::path configHome() const { return root_ / "config"; }
 
-private:
+  private:
     std::filesystem::path root_;
     std::string savedHome_, savedData_, savedConfig_, savedTmp_;
     bool hadHome_ = false, hadData_ = false, hadConfig_ = false, hadTmp_ = false;
@@ -29,6 +30,8 @@ private:
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 // Reads a whole file; empty when missing.
 std::string readBytes(const std::filesystem::path& path);
+// The names of the entries of folder.
+std::set<std::string> namesIn(const std::filesystem::path& folder);
 
 // A broken-down local time for tests that inject the clock of a time stamp.
 inline std::tm makeLocalTime(int year, int month, int day, int hour, int minute, int second) {
