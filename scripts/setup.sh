@@ -4,9 +4,9 @@
 VORN_PACKAGES=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libjsoncpp-dev libudev-dev libpugixml-dev
+    libjsoncpp-dev libudev-dev libpugixml-dev libsystemd-dev
     qt6-base-dev qt6-svg-dev fonts-wqy-microhei
-    dbus dbus-bin
+    dbus dbus-bin libglib2.0-bin
 )
 
 vorn_install_dependencies() {

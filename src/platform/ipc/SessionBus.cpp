@@ -1,0 +1,212 @@
+#include "platform/ipc/SessionBus.h"
+
+#include <systemd/sd-bus.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/debug/DebugSink.h"
+#include "platform/ipc/BusNames.h"
+
+namespace vorn::platform::ipc {
+
+struct SessionBus::Connection {
+    sd_bus* bus = nullptr;
+    sd_bus_slot* match = nullptr;
+    std::vector<sd_bus_slot*> objects;
+    RegisteredHandler onRegistered;
+    CopyDataHandler onCopyData;
+    // A vtable keeps pointers to its handler; the table itself lives as long as the slot.
+    ~Connection() {
+        for (sd_bus_slot* slot : objects) {
+            sd_bus_slot_unref(slot);
+        }
+        sd_bus_slot_unref(match);
+        sd_bus_flush_close_unref(bus);
+    }
+};
+
+namespace {
+
+int onRegisteredSignal(sd_bus_message* message, void* userdata, sd_bus_error*) {
+    auto* connection = static_cast<SessionBus::Connection*>(userdata);
+    const char* name = nullptr;
+    std::uint32_t wParam = 0;
+    std::int64_t lParam = 0;
+    if (sd_bus_message_read(message, "sux", &name, &wParam, &lParam) < 0) {
+        return 0;  // a signal of another shape under our name: not ours to act on
+    }
+    const char* sender = sd_bus_message_get_sender(message);
+    if (connection->onRegistered) {
+        connection->onRegistered({name, wParam, lParam, sender != nullptr ? sender : ""});
+    }
+    return 0;
+}
+
+int onCopyDataCall(sd_bus_message* message, void* userdata, sd_bus_error* error) {
+    auto* connection = static_cast<SessionBus::Connection*>(userdata);
+    CopyDataCall call;
+    const void* bytes = nullptr;
+    std::size_t size = 0;
+    int r = sd_bus_message_read(message, "t", &call.dwData);
+    if (r >= 0) {
+        r = sd_bus_message_read_array(message, 'y', &bytes, &size);
+    }
+    if (r < 0) {
+        return sd_bus_error_set_errno(error, r);
+    }
+    const auto* first = static_cast<const std::uint8_t*>(bytes);
+    call.data.assign(first, first + size);
+    const char* sender = sd_bus_message_get_sender(message);
+    call.sender = sender != nullptr ? sender : "";
+    if (connection->onCopyData) {
+        connection->onCopyData(call);
+    }
+    return sd_bus_reply_method_return(message, "");
+}
+
+const sd_bus_vtable kCopyDataTable[] = {
+    SD_BUS_VTABLE_START(0),
+    SD_BUS_METHOD("CopyData", "tay", "", onCopyDataCall, SD_BUS_VTABLE_UNPRIVILEGED),
+    SD_BUS_VTABLE_END,
+};
+
+}  // namespace
+
+std::unique_ptr<SessionBus> SessionBus::connect(int* error) {
+    auto connection = std::make_unique<Connection>();
+    const int r = sd_bus_open_user(&connection->bus);
+    if (r < 0) {
+        if (error != nullptr) {
+            *error = r;
+        }
+        return nullptr;
+    }
+    // The bus answers Hello before the unique name is known.
+    const char* unique = nullptr;
+    const int named = sd_bus_get_unique_name(connection->bus, &unique);
+    if (named < 0) {
+        if (error != nullptr) {
+            *error = named;
+        }
+        return nullptr;
+    }
+    std::unique_ptr<SessionBus> bus(new SessionBus(std::move(connection)));
+    bus->uniqueName_ = unique;
+    return bus;
+}
+
+SessionBus::SessionBus(std::unique_ptr<Connection> connection)
+    : connection_(std::move(connection)) {}
+
+SessionBus::~SessionBus() = default;
+
+NameClaim SessionBus::claimName(const std::string& name) {
+    const int r = sd_bus_request_name(connection_->bus, name.c_str(), 0);
+    if (r >= 0) {
+        return NameClaim::Owned;
+    }
+    if (r == -EEXIST) {
+        return NameClaim::HeldByAnother;
+    }
+    debugPrintf("session bus: name %s not claimed: %s", name.c_str(), std::strerror(-r));
+    return NameClaim::Failed;
+}
+
+int SessionBus::broadcast(std::string_view name, std::uint32_t wParam, std::int64_t lParam) {
+    const std::string text(name);
+    int r = sd_bus_emit_signal(connection_->bus, kApplicationPath, kMessagesInterface,
+                               kRegisteredSignal, "sux", text.c_str(), wParam, lParam);
+    if (r >= 0) {
+        r = sd_bus_flush(connection_->bus);
+    }
+    return r < 0 ? r : 0;
+}
+
+int SessionBus::listen(RegisteredHandler handler) {
+    connection_->onRegistered = std::move(handler);
+    if (connection_->match != nullptr) {
+        return 0;
+    }
+    const std::string rule = std::string("type='signal',interface='") + kMessagesInterface +
+                             "',member='" + kRegisteredSignal + "'";
+    const int r = sd_bus_add_match(connection_->bus, &connection_->match, rule.c_str(),
+                                   onRegisteredSignal, connection_.get());
+    return r < 0 ? r : 0;
+}
+
+int SessionBus::offerCopyData(const std::string& objectPath, CopyDataHandler handler) {
+    connection_->onCopyData = std::move(handler);
+    sd_bus_slot* slot = nullptr;
+    const int r = sd_bus_add_object_vtable(connection_->bus, &slot, objectPath.c_str(),
+                                           kCopyDataInterface, kCopyDataTable, connection_.get());
+    if (r < 0) {
+        return r;
+    }
+    connection_->objects.push_back(slot);
+    return 0;
+}
+
+int SessionBus::copyData(const std::string& destination, const std::string& objectPath,
+                         std::uint64_t dwData, std::span<const std::uint8_t> data,
+                         std::uint32_t timeoutMs) {
+    sd_bus_message* call = nullptr;
+    int r = sd_bus_message_new_method_call(connection_->bus, &call, destination.c_str(),
+                                           objectPath.c_str(), kCopyDataInterface, kCopyDataMethod);
+    if (r >= 0) {
+        r = sd_bus_message_append(call, "t", dwData);
+    }
+    if (r >= 0) {
+        r = sd_bus_message_append_array(call, 'y', data.data(), data.size());
+    }
+    sd_bus_error error = SD_BUS_ERROR_NULL;
+    sd_bus_message* reply = nullptr;
+    if (r >= 0) {
+        r = sd_bus_call(connection_->bus, call, std::uint64_t{timeoutMs} * 1000, &error, &reply);
+    }
+    if (r < 0 && sd_bus_error_has_name(&error, SD_BUS_ERROR_SERVICE_UNKNOWN)) {
+        r = -ENOENT;
+    }
+    sd_bus_error_free(&error);
+    sd_bus_message_unref(reply);
+    sd_bus_message_unref(call);
+    return r < 0 ? r : 0;
+}
+
+int SessionBus::descriptor() const {
+    return sd_bus_get_fd(connection_->bus);
+}
+
+short SessionBus::events() const {
+    const int r = sd_bus_get_events(connection_->bus);
+    return static_cast<short>(r < 0 ? 0 : r);
+}
+
+std::uint64_t SessionBus::timeoutUs() const {
+    std::uint64_t usec = UINT64_MAX;
+    return sd_bus_get_timeout(connection_->bus, &usec) < 0 ? UINT64_MAX : usec;
+}
+
+int SessionBus::dispatch() {
+    int handled = 0;
+    for (;;) {
+        const int r = sd_bus_process(connection_->bus, nullptr);
+        if (r < 0) {
+            return r;
+        }
+        if (r == 0) {
+            return handled;
+        }
+        ++handled;
+    }
+}
+
+int SessionBus::waitAndDispatch(std::uint32_t timeoutMs) {
+    const int r = sd_bus_wait(connection_->bus, std::uint64_t{timeoutMs} * 1000);
+    if (r < 0 && r != -EINTR) {
+        return r;
+    }
+    return dispatch();
+}
+
+}  // namespace vorn::platform::ipc

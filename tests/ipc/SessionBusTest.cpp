@@ -1,0 +1,114 @@
+// The session bus as the program and its companions use it. The tests run on the private
+// bus that the test run starts (dbus-run-session); without one they are skipped.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "platform/ipc/BusNames.h"
+#include "platform/ipc/SessionBus.h"
+
+using namespace vorn::platform::ipc;
+
+namespace {
+
+#define CONNECT_OR_SKIP(var)                                                     \
+    std::unique_ptr<SessionBus> var = SessionBus::connect();                     \
+    if (!var) {                                                                  \
+        GTEST_SKIP() << "no session bus (run the tests under dbus-run-session)"; \
+    }
+
+// Dispatches bus until done() holds or about two seconds passed.
+template <class Done>
+bool dispatchUntil(SessionBus& bus, Done done) {
+    for (int i = 0; i < 200 && !done(); ++i) {
+        bus.waitAndDispatch(10);
+    }
+    return done();
+}
+
+}  // namespace
+
+TEST(SessionBus, FirstConnectionOwnsTheNameAndALaterOneIsToldItIsTaken) {
+    CONNECT_OR_SKIP(first);
+    CONNECT_OR_SKIP(second);
+    const std::string name = std::string(kApplicationName) + ".Test1";
+    EXPECT_EQ(first->claimName(name), NameClaim::Owned);
+    EXPECT_EQ(second->claimName(name), NameClaim::HeldByAnother);
+    first.reset();  // the first instance ends: the name is free again
+    EXPECT_EQ(second->claimName(name), NameClaim::Owned);
+}
+
+TEST(SessionBus, RegisteredMessagesReachEveryListenerWithTheirParameters) {
+    CONNECT_OR_SKIP(receiver);
+    CONNECT_OR_SKIP(sender);
+    std::vector<RegisteredSignal> got;
+    ASSERT_EQ(receiver->listen([&](const RegisteredSignal& s) { got.push_back(s); }), 0);
+
+    const char* request = "{4695579F-999A-41d4-9FAF-EFFCE93EBF17}";
+    ASSERT_EQ(sender->broadcast(request, 1, 0x100000001LL), 0);
+    ASSERT_EQ(sender->broadcast("Game_Start", 0xFFFFFFFFu, -3), 0);
+    ASSERT_TRUE(dispatchUntil(*receiver, [&] { return got.size() >= 2; }));
+    EXPECT_EQ(got[0].name, request);
+    EXPECT_EQ(got[0].wParam, 1u);
+    EXPECT_EQ(got[0].lParam, 0x100000001LL);
+    EXPECT_EQ(got[0].sender, sender->uniqueName());
+    EXPECT_EQ(got[1].name, "Game_Start");
+    EXPECT_EQ(got[1].wParam, 0xFFFFFFFFu);
+    EXPECT_EQ(got[1].lParam, -3);
+}
+
+TEST(SessionBus, SignalFromAScriptArrivesAsWell) {
+    CONNECT_OR_SKIP(receiver);
+    std::optional<RegisteredSignal> got;
+    ASSERT_EQ(receiver->listen([&](const RegisteredSignal& s) { got = s; }), 0);
+    const int status = std::system(
+        "gdbus emit --session --object-path /io/vorn/Vorn "
+        "--signal io.vorn.Messages1.Registered \"'Game_Death'\" 'uint32 2' 'int64 7' "
+        ">/dev/null 2>&1");
+    if (status != 0) {
+        GTEST_SKIP() << "gdbus is not installed";
+    }
+    ASSERT_TRUE(dispatchUntil(*receiver, [&] { return got.has_value(); }));
+    EXPECT_EQ(got->name, "Game_Death");
+    EXPECT_EQ(got->wParam, 2u);
+    EXPECT_EQ(got->lParam, 7);
+}
+
+TEST(SessionBus, CopyDataHandsOverTheExactBytesAndAnAbsentPeerIsSaidSo) {
+    CONNECT_OR_SKIP(tool);
+    CONNECT_OR_SKIP(application);
+    const std::string name = std::string(kWorkToolName) + ".Test4";
+    ASSERT_EQ(tool->claimName(name), NameClaim::Owned);
+    std::vector<CopyDataCall> calls;
+    ASSERT_EQ(
+        tool->offerCopyData(kWorkToolPath, [&](const CopyDataCall& c) { calls.push_back(c); }), 0);
+
+    // The tool answers on its own thread while the application waits for the answer.
+    std::atomic<bool> stop{false};
+    std::thread serve([&] {
+        while (!stop) {
+            tool->waitAndDispatch(10);
+        }
+    });
+    const std::vector<std::uint8_t> block = {2, 3, 0, 2, 5, 0, 0xFF};
+    EXPECT_EQ(application->copyData(name, kWorkToolPath, 5, block, 2000), 0);
+    EXPECT_EQ(application->copyData(name, kWorkToolPath, 9, {}, 2000), 0);
+    stop = true;
+    serve.join();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].dwData, 5u);
+    EXPECT_EQ(calls[0].data, block);
+    EXPECT_EQ(calls[0].sender, application->uniqueName());
+    EXPECT_EQ(calls[1].dwData, 9u);
+    EXPECT_TRUE(calls[1].data.empty());
+
+    EXPECT_EQ(application->copyData(std::string(kAudioRecordName) + ".Absent", kAudioRecordPath, 2,
+                                    block, 500),
+              -ENOENT);
+}
