@@ -1,10 +1,10 @@
-#include "platform/ipc/MessageRegistry.h"
+#include "platform/loop/RegisteredMessages.h"
 
 #include <map>
 #include <mutex>
 #include <vector>
 
-namespace vorn::platform::ipc {
+namespace vorn::platform {
 namespace {
 
 struct Registry {
@@ -54,4 +54,4 @@ std::uint32_t FindRegisteredMessage(std::string_view name) {
     return it != r.ids.end() ? it->second : 0;
 }
 
-}  // namespace vorn::platform::ipc
+}  // namespace vorn::platform

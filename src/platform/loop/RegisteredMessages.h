@@ -1,7 +1,7 @@
 #pragma once
 // Registered window messages: a name stands for one message id, the same every time this
 // process registers it. Ids are local to the process (0xC000 upward); between processes
-// messages travel by name (see SessionBus), so every program that knows a name can send
+// messages travel by name (the session bus layer), so every program that knows a name can send
 // and receive it.
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorn::platform::ipc {
+namespace vorn::platform {
 
 inline constexpr std::uint32_t kFirstRegisteredMessage = 0xC000;
 inline constexpr std::uint32_t kLastRegisteredMessage = 0xFFFF;
@@ -24,4 +24,4 @@ std::optional<std::string> RegisteredMessageName(std::uint32_t id);
 // The id of name when it has been registered, without registering it; 0 otherwise.
 std::uint32_t FindRegisteredMessage(std::string_view name);
 
-}  // namespace vorn::platform::ipc
+}  // namespace vorn::platform
