@@ -6,11 +6,13 @@
 
 #include "catalogue/StandardCatalogue.h"
 #include "cli/Cli.h"
+#include "cli/CliWords.h"
 #include "cli/TextTable.h"
 #include "platform/paths/Paths.h"
 #include "platform/text/Text.h"
 #include "profiles/ProfileLibrary.h"
 #include "storage/DataFile.h"
+#include "storage/FileNames.h"
 
 namespace vorn::cli {
 namespace {
@@ -125,15 +127,16 @@ std::string selectedName(const ProfileLibrary& library) {
     return index < 0 ? std::string() : library.GetProfileNames()[static_cast<std::size_t>(index)];
 }
 
+// A refusal with a message key shows the skin's text of the key (why when it has none).
 int refuse(CliContext& ctx, const std::string& subcommand, const std::string& why,
            std::string_view messageKey = {}) {
-    ctx.err << "vornctl profile " << subcommand << ": refused: " << why;
-    if (!messageKey.empty()) {
-        ctx.err << " (" << messageKey << ")";
-    }
-    ctx.err << "\n";
+    ctx.err << "vornctl profile " << subcommand
+            << ": refused: " << (messageKey.empty() ? why : messageText(messageKey, why)) << "\n";
     return 1;
 }
+
+constexpr char kControlCharacterRefusal[] =
+    "a profile name cannot hold control characters such as a line break or a tab";
 
 void printList(const ProfileLibrary& library, std::ostream& out) {
     out << "Profiles of " << library.GetDeviceDataFolder() << " (" << library.GetProfileCount()
@@ -190,6 +193,9 @@ int runSubcommand(ProfileLibrary& library, const ProfileArgs& args, CliContext& 
         return 0;
     }
     if (sub == "rename") {
+        if (platform::hasControlCharacter(argument)) {
+            return refuse(ctx, sub, kControlCharacterRefusal);
+        }
         const std::string before = selectedName(library);
         const int result = library.RenameProfile(argument);
         if (result == profiles::kRenameNameBlank) {
@@ -234,6 +240,11 @@ int runSubcommand(ProfileLibrary& library, const ProfileArgs& args, CliContext& 
             return refuse(
                 ctx, sub,
                 argument + " is no profile file (it needs \"profilename\" and \"profileUUID\")");
+        }
+        if (platform::hasControlCharacter(storage::FileBaseName(argument))) {
+            return refuse(
+                ctx, sub,
+                std::string("the profile takes the file's name, and ") + kControlCharacterRefusal);
         }
         const ProfileOutcome added = library.ImportProfile(argument);
         if (!added.done) {
