@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "CliRun.h"
-#include "cli/CliWords.h"
 #include "platform/clock/Clock.h"
 
 using vorn::test::CliRun;
@@ -256,17 +255,4 @@ TEST_F(DeviceCommands, ScenariosTheCatalogueNeverBindsAreRefusedInWords) {
     EXPECT_TRUE(has(help.out,
                     "Never bound, as the catalogue has no slot for them (list marks them, the "
                     "device\ncommands refuse them):\n  t4ultra@own\n  t4max@own\n\n"));
-}
-
-TEST(CliWords, PowerBlockStatesInWords) {
-    using vorn::cli::chargingWords;
-    using vorn::cli::phoneTypeWords;
-    EXPECT_EQ(chargingWords(0), "no");
-    EXPECT_EQ(chargingWords(1), "yes");
-    EXPECT_EQ(chargingWords(2), "unknown state 2");
-    EXPECT_EQ(phoneTypeWords(0), "no phone");
-    EXPECT_EQ(phoneTypeWords(1), "iPhone");
-    EXPECT_EQ(phoneTypeWords(2), "Samsung phone");
-    EXPECT_EQ(phoneTypeWords(3), "other phone");
-    EXPECT_EQ(phoneTypeWords(4), "unknown type 4");
 }
