@@ -7,6 +7,7 @@
 #include "catalogue/DeviceSlot.h"
 #include "cli/Cli.h"
 #include "cli/CliText.h"
+#include "cli/CliWords.h"
 #include "cli/DeviceSession.h"
 #include "platform/text/Text.h"
 #include "protocol/Commands.h"
@@ -43,35 +44,38 @@ void printDevice(CliContext& ctx, const DeviceSession& session) {
             << "Path:    " << slot.devicePath << "\n";
 }
 
-// A settings range from OFFSET and a byte count; false after printing why not.
+// A settings range from OFFSET and a byte count; false after printing why not. Nothing
+// past the settings area is ever sent.
 bool settingsRange(CliContext& ctx, const char* command, const std::string& offsetText,
                    size_t count, uint16_t& offset) {
-    std::optional<uint32_t> value = parseNumber(offsetText, 0xFFFF);
+    constexpr uint32_t kLast = protocol::kSettingsAreaSize - 1;
+    std::optional<uint32_t> value = parseNumber(offsetText, kLast);
     if (!value) {
-        ctx.err << "vornctl " << command << ": OFFSET must be a number from 0 to 0xffff, not '"
-                << offsetText << "'\n";
+        ctx.err << formatText(
+            "vornctl %s: OFFSET must be a number from 0 to 0x%x (the settings "
+            "area holds %u bytes), not '%s'\n",
+            command, kLast, protocol::kSettingsAreaSize, offsetText.c_str());
         return false;
     }
-    if (count == 0 || *value + count > 0x10000) {
-        ctx.err << "vornctl " << command
-                << ": the bytes must lie within offsets 0 to 0xffff and be at least one\n";
+    if (count == 0 || *value + count > protocol::kSettingsAreaSize) {
+        ctx.err << formatText(
+            "vornctl %s: %zu bytes from 0x%04x run past the settings area, "
+            "which holds %u bytes (0x0000 to 0x%04x)\n",
+            command, count, *value, protocol::kSettingsAreaSize, kLast);
         return false;
     }
     offset = static_cast<uint16_t>(*value);
     return true;
 }
 
-const char* phoneType(uint8_t code) {
-    switch (code) {
-        case 1:
-            return "Phone_type_iphone";
-        case 2:
-            return "Phone_type_samsung";
-        case 3:
-            return "Phone_type_other";
-        default:
-            return "Phone_type_no_device";
+// What DeviceInfo byte 7 says: the paired model through a receiver; on the cable the
+// byte names none.
+std::string pairedModelWords(const DeviceSession& session, uint16_t code) {
+    if (session.link() != DeviceLink::Receiver) {
+        return "only a receiver reports a paired model";
     }
+    const std::string_view name = pairedModelName(code);
+    return name.empty() ? std::string("no model of the catalogue") : std::string(name);
 }
 
 bool isKeyboard(catalogue::DeviceType type) {
@@ -114,7 +118,8 @@ int runInfoCommand(CliContext& ctx) {
                           info.lightBufferSize())
             << formatText("Macro memory:       %u x 128 = %u bytes\n", info.macroUnits(),
                           info.macroMemorySize())
-            << formatText("Paired model code:  %u\n", info.pairedModelCode())
+            << formatText("Paired model code:  %u (%s)\n", info.pairedModelCode(),
+                          pairedModelWords(session, info.pairedModelCode()).c_str())
             << formatText("Product code:       0x%04X\n", info.productCode());
     return 0;
 }
@@ -124,10 +129,13 @@ int runReadSettingsCommand(CliContext& ctx) {
     if (int status = parseArguments(ctx, "read-settings", 2, 2, options); status != 0) {
         return status;
     }
-    std::optional<uint32_t> length = parseNumber(options.positional[1], 0x10000);
+    std::optional<uint32_t> length =
+        parseNumber(options.positional[1], protocol::kSettingsAreaSize);
     if (!length || *length == 0) {
-        ctx.err << "vornctl read-settings: LENGTH must be a number from 1 to 65536, not '"
-                << options.positional[1] << "'\n";
+        ctx.err << formatText(
+            "vornctl read-settings: LENGTH must be a number from 1 to %u, "
+            "not '%s'\n",
+            protocol::kSettingsAreaSize, options.positional[1].c_str());
         return 2;
     }
     uint16_t offset = 0;
@@ -249,8 +257,9 @@ int runPowerCommand(CliContext& ctx) {
         return status;
     }
     protocol::CommandChannel& channel = session.channel();
-    if (protocol::QueryRadioLink(channel) != protocol::kResultOk) {
-        ctx.err << "QueryRadioLink failed: 0 (the mouse does not answer through the receiver)\n";
+    if (const int result = protocol::QueryRadioLink(channel); result != protocol::kResultOk) {
+        session.reportFailure("QueryRadioLink", result,
+                              "the mouse does not answer through the receiver");
         return 1;
     }
     std::array<uint8_t, 6> power{};
@@ -260,10 +269,11 @@ int runPowerCommand(CliContext& ctx) {
     power[3] = channel.viaReceiver() ? 1 : 0;  // the link the block was read over
     printDevice(ctx, session);
     ctx.out << formatText("Battery:     %u %%\n", power[0])
-            << formatText("Charging:    %s (%u)\n", power[1] == 1 ? "yes" : "no", power[1])
-            << formatText("Link:        %s (%u)\n", power[3] == 1 ? "receiver" : "cable", power[3])
+            << "Charging:    " << chargingWords(power[1]) << "\n"
+            << "Link:        " << linkName(power[3] == 1 ? DeviceLink::Receiver : DeviceLink::Cable)
+            << "\n"
             << formatText("Byte 4:      %u\n", power[4])
-            << formatText("Phone type:  %s (%u)\n", phoneType(power[5]), power[5])
+            << "Phone type:  " << phoneTypeWords(power[5]) << "\n"
             << "Power block: " << hexBytes(power) << "\n";
     return 0;
 }

@@ -72,7 +72,11 @@ bool selectDevice(const DeviceChoice& choice, SelectedDevice& selected, std::str
         return false;
     }
     bool pathSeen = false;
+    std::string neverBound;  // why a command collection on the bus is never bound
     for (const HidCollectionListing& listing : listHidCollections()) {
+        if (neverBound.empty() && isUnbindable(listing)) {
+            neverBound = unbindableNote(listing);
+        }
         // Every collection claims in bus order, so a second identical device gets the
         // slot it would get in the program.
         const int slot = claimListedSlot(live, listing);
@@ -100,6 +104,8 @@ bool selectDevice(const DeviceChoice& choice, SelectedDevice& selected, std::str
                          : "no device at " + choice.path;
     } else if (choice.slot) {
         error = platform::formatText("no device present for slot %d", *choice.slot);
+    } else if (!neverBound.empty()) {
+        error = "no device found: " + neverBound;
     } else {
         error = "no device found: no command collection on the bus matches a catalogue slot";
     }

@@ -80,9 +80,9 @@ DeviceSession::~DeviceSession() {
 
 int DeviceSession::start(const DeviceOptions& options) {
     std::string error;
-    if (!bus_.install(options.sim, error)) {
+    if (const int status = bus_.install(options.sim, error); status != 0) {
         ctx_.err << "vornctl: " << error << "\n";
-        return options.sim ? 2 : 1;  // a malformed scenario is a usage error
+        return status;
     }
 
     if (options.trace) {
@@ -106,8 +106,18 @@ bool DeviceSession::check(const char* name, int result) {
     if (result == protocol::kResultOk) {
         return true;
     }
-    ctx_.err << name << " failed: " << result << " (" << protocol::resultMeaning(result) << ")\n";
+    reportFailure(name, result, protocol::resultMeaning(result));
     return false;
+}
+
+void DeviceSession::reportFailure(const char* name, int result, std::string_view meaning) {
+    ctx_.err << name << " failed: ";
+    if (result == protocol::kResultNoReply) {
+        ctx_.err << "no answer";
+    } else {
+        ctx_.err << result;
+    }
+    ctx_.err << " (" << meaning << ")\n";
 }
 
 bool DeviceSession::beginSession() {

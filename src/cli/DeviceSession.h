@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/Cli.h"
@@ -44,9 +45,11 @@ class DeviceSession {
     const SelectedDevice& device() const { return device_; }
     DeviceLink link() const { return linkOfSlot(device_.record.deviceType); }
 
-    // Prints "NAME failed: CODE (meaning)" to the error stream when result is not 1; returns
-    // whether it was 1.
+    // Prints "NAME failed: CODE (meaning)" to the error stream when result is not 1 ("no
+    // answer" in place of code 0); returns whether it was 1.
     bool check(const char* name, int result);
+    // Prints a failed step as check does, with the step's own meaning of the result.
+    void reportFailure(const char* name, int result, std::string_view meaning);
     // Runs body between BeginSession and EndSession. body returns an exit status (0 for
     // success, after printing its own failure otherwise); EndSession is sent whenever
     // BeginSession succeeded. Returns 0 only when all three succeeded.

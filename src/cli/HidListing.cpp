@@ -94,6 +94,9 @@ void printHidCollections(std::ostream& out, const std::vector<HidCollectionListi
         if (l.openError != HidOpenError::None) {
             out << "    cannot open: " << openErrorReason(l) << "\n";
         }
+        for (const std::string& note : l.notes) {
+            out << "    " << note << "\n";
+        }
     }
     out << (list.empty()
                 ? std::string("no HID collections found")

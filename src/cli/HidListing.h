@@ -29,6 +29,8 @@ struct HidCollectionListing {
     bool described = false;  // attributes, usage and lengths are known
     // Why the collection could not be opened for reading and writing (None when it could).
     platform::hid::HidOpenError openError = platform::hid::HidOpenError::None;
+    // Lines about the collection's device, printed below it (pairing, binding).
+    std::vector<std::string> notes;
 };
 
 // Every collection the installed backend lists, in its order.
@@ -40,6 +42,18 @@ const char* openErrorReason(const HidCollectionListing& listing);
 // Claims the first free live slot a described collection matches, as the discovery loop
 // does; kNoIndex (-1) when none (ListSlots.cpp).
 int claimListedSlot(catalogue::LiveSlotList& live, const HidCollectionListing& listing);
+
+// Whether a described collection has the usage of the catalogue's command collections.
+bool isCommandCollection(const HidCollectionListing& listing);
+// Whether it is a command collection of a catalogue vendor that no catalogue slot takes even
+// on a bus of its own: no command can ever reach its device (ListSlots.cpp).
+bool isUnbindable(const HidCollectionListing& listing);
+// Why an unbindable collection is never bound, for the user ("the catalogue has no slot
+// for ...").
+std::string unbindableNote(const HidCollectionListing& listing);
+// The scenarios of one mouse (on its cable, on its own receiver) whose device the catalogue
+// never binds, e.g. "t4ultra@own".
+std::vector<std::string> unbindableScenarios();
 
 // The catalogue slot a collection would claim, as text. Called once per collection in list
 // order, so an implementation may claim slots as it goes.

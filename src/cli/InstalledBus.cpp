@@ -11,23 +11,23 @@ InstalledBus::~InstalledBus() {
     }
 }
 
-bool InstalledBus::install(const std::optional<std::string>& scenario, std::string& error) {
+int InstalledBus::install(const std::optional<std::string>& scenario, std::string& error) {
     if (scenario) {
         std::unique_ptr<emulator::VirtualBus> bus =
             emulator::buildBusFromScenario(*scenario, error);
         if (!bus) {
-            return false;
+            return 2;
         }
         simulated_ = bus.get();
         backend_ = std::move(bus);
     } else {
         backend_ = platform::hidraw::createHidrawBackend(error);
         if (!backend_) {
-            return false;
+            return 1;
         }
     }
     platform::hid::setHidBackend(backend_.get());
-    return true;
+    return 0;
 }
 
 bool takeSimOption(const std::vector<std::string>& args, size_t& i,

@@ -19,9 +19,10 @@ class InstalledBus {
     InstalledBus& operator=(const InstalledBus&) = delete;
 
     // Builds and installs the bus: the emulator for a scenario (e.g. "t4",
-    // "dongle8k+t4ultra", "t4,dongle8k+t4max:off"), else hidraw. False with a reason when
-    // the scenario is malformed or hidraw is unavailable.
-    bool install(const std::optional<std::string>& scenario, std::string& error);
+    // "dongle8k+t4ultra", "t4,dongle8k+t4max:off"), else hidraw. Returns 0, or the exit
+    // status with a reason: 2 for a malformed scenario (a usage error), 1 when hidraw is
+    // unavailable.
+    int install(const std::optional<std::string>& scenario, std::string& error);
 
     // The emulated bus, or null on real hardware.
     emulator::VirtualBus* simulated() const { return simulated_; }

@@ -6,11 +6,13 @@
 
 #include "catalogue/StandardCatalogue.h"
 #include "cli/Cli.h"
+#include "cli/CliWords.h"
 #include "cli/TextTable.h"
 #include "platform/paths/Paths.h"
 #include "platform/text/Text.h"
 #include "profiles/ProfileLibrary.h"
 #include "storage/DataFile.h"
+#include "storage/FileNames.h"
 
 namespace vorn::cli {
 namespace {
@@ -125,13 +127,11 @@ std::string selectedName(const ProfileLibrary& library) {
     return index < 0 ? std::string() : library.GetProfileNames()[static_cast<std::size_t>(index)];
 }
 
+// A refusal with a message key shows the skin's text of the key (why when it has none).
 int refuse(CliContext& ctx, const std::string& subcommand, const std::string& why,
            std::string_view messageKey = {}) {
-    ctx.err << "vornctl profile " << subcommand << ": refused: " << why;
-    if (!messageKey.empty()) {
-        ctx.err << " (" << messageKey << ")";
-    }
-    ctx.err << "\n";
+    ctx.err << "vornctl profile " << subcommand
+            << ": refused: " << (messageKey.empty() ? why : messageText(messageKey, why)) << "\n";
     return 1;
 }
 
@@ -145,6 +145,9 @@ bool reportStorageProblem(const ProfileLibrary& library, CliContext& ctx,
     ctx.err << "vornctl profile " << subcommand << ": failed: " << library.LastProblem() << "\n";
     return true;
 }
+
+constexpr char kControlCharacterRefusal[] =
+    "a profile name cannot hold control characters such as a line break or a tab";
 
 void printList(const ProfileLibrary& library, std::ostream& out) {
     out << "Profiles of " << library.GetDeviceDataFolder() << " (" << library.GetProfileCount()
@@ -211,6 +214,9 @@ int runSubcommand(ProfileLibrary& library, const ProfileArgs& args, CliContext& 
     if (sub == "rename") {
         const std::string before = selectedName(library);
         const int result = library.RenameProfile(argument);
+        if (result == profiles::kRenameNameInvalid) {
+            return refuse(ctx, sub, kControlCharacterRefusal);
+        }
         if (result == profiles::kRenameNotStored) {
             reportStorageProblem(library, ctx, sub);
             return 1;
@@ -260,6 +266,11 @@ int runSubcommand(ProfileLibrary& library, const ProfileArgs& args, CliContext& 
             return refuse(
                 ctx, sub,
                 argument + " is no profile file (it needs \"profilename\" and \"profileUUID\")");
+        }
+        if (platform::hasControlCharacter(storage::FileBaseName(argument))) {
+            return refuse(
+                ctx, sub,
+                std::string("the profile takes the file's name, and ") + kControlCharacterRefusal);
         }
         const ProfileOutcome added = library.ImportProfile(argument);
         if (reportStorageProblem(library, ctx, sub)) {

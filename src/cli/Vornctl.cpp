@@ -2,6 +2,7 @@
 
 #include "cli/Cli.h"
 #include "cli/DeviceSession.h"
+#include "cli/HidListing.h"
 #include "emulator/Scenario.h"
 
 namespace vorn::cli {
@@ -30,17 +31,26 @@ void printHelp(std::ostream& out) {
     out << "\n"
            "DEVICE is a device option; OFFSET and LENGTH are decimal or 0x-hexadecimal.\n"
         << deviceOptionsHelp() << "\n"
-        << emulator::scenarioHelpText() << "\n"
-        << "Exit status: 0 success, 1 the device is absent, busy, unreachable or refused,\n"
-           "2 wrong usage.\n"
+        << emulator::scenarioHelpText();
+    const std::vector<std::string> neverBound = unbindableScenarios();
+    if (!neverBound.empty()) {
+        out << "Never bound, as the catalogue has no slot for them (list marks them, the device\n"
+               "commands refuse them):\n";
+        for (const std::string& scenario : neverBound) {
+            out << "  " << scenario << "\n";
+        }
+    }
+    out << "\n"
+        << "Exit status: 0 success; 1 the device is absent, busy, unreachable or refused, an\n"
+           "operation failed, or the output could not be written; 2 wrong usage (an unknown\n"
+           "command, option or scenario, a malformed number, a range past the settings area).\n"
            "\n"
            "Environment:\n"
-           "  VORN_DEBUG=1                  write diagnostic lines to stderr\n";
+           "  VORN_DEBUG=1                  write diagnostic lines to stderr, and the message\n"
+           "                                key after a message\n";
 }
 
-}  // namespace
-
-int runVornctl(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
         std::strcmp(argv[1], "help") == 0) {
         printHelp(out);
@@ -55,6 +65,20 @@ int runVornctl(int argc, const char* const* argv, std::ostream& out, std::ostrea
     }
     err << "vornctl: unknown command '" << name << "' (see vornctl --help)\n";
     return 2;
+}
+
+}  // namespace
+
+int runVornctl(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    const int status = runCommandLine(argc, argv, out, err);
+    // Output that never arrived (a full disk, a closed pipe) is a failure, even when the
+    // command did its work.
+    out.flush();
+    if (!out) {
+        err << "vornctl: the output could not be written (is the disk full?)\n";
+        return status != 0 ? status : 1;
+    }
+    return status;
 }
 
 }  // namespace vorn::cli

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/debug/DebugSink.h"
+#include "platform/text/Text.h"
 #include "profiles/BasicProfiledata.h"
 #include "profiles/JsonFields.h"
 #include "profiles/PlainName.h"
@@ -372,6 +373,9 @@ int ProfileLibrary::RenameProfile(const std::string& name) {
     if (storage::IsBlankName(name)) {
         return kRenameNameBlank;
     }
+    if (platform::hasControlCharacter(name)) {
+        return kRenameNameInvalid;
+    }
     if (selected_ < 0 || IsNameUsed(names_, name, selected_)) {
         return kRenameNameUsed;
     }
@@ -450,6 +454,9 @@ ProfileOutcome ProfileLibrary::ImportProfile(const std::string& path) {
         return {};
     }
     std::string base = storage::FileBaseName(path);
+    if (platform::hasControlCharacter(base)) {
+        return {};
+    }
     if (storage::IsBlankName(base)) {
         base = "Profile";
     }

@@ -43,6 +43,9 @@ inline constexpr int kRenameDone = 1;
 inline constexpr int kRenameNameBlank = 2;
 // The list or the profile could not be read or written; nothing was changed.
 inline constexpr int kRenameNotStored = 3;
+// The name holds a control character (a line break, a tab); it would break the list's
+// display in every menu.
+inline constexpr int kRenameNameInvalid = 4;
 // The message to show for a rename result; empty for kRenameDone.
 std::string_view RenameMessageKey(int result);
 
@@ -100,14 +103,16 @@ class ProfileLibrary {
     // A copy of the selected profile named "<name> copy". Silently refused at 50 profiles.
     ProfileOutcome CopyProfile();
     // Renames the selected profile: kRenameNameBlank for a name of white space only,
-    // kRenameNameUsed when another profile has the name (ignoring case), else kRenameDone.
+    // kRenameNameInvalid for one with a control character, kRenameNameUsed when another
+    // profile has the name (ignoring case), kRenameNotStored when the files could not be
+    // read or written, else kRenameDone.
     int RenameProfile(const std::string& name);
     // Deletes the selected profile and its file and selects the one before it (the first
     // when the first was deleted). Refused when only one profile is left.
     ProfileOutcome DeleteProfile();
     // Adds the profile file at path under its file name (made unique) and a new identifier;
-    // all other content stays as it is. Silently refused at 50 profiles and for a file that
-    // fails IsImportable.
+    // all other content stays as it is. Silently refused at 50 profiles, for a file that
+    // fails IsImportable and for a file name with a control character.
     ProfileOutcome ImportProfile(const std::string& path);
     // Writes the selected profile's file to path. False when that file cannot be read or
     // path cannot be written.

@@ -56,6 +56,12 @@ int EndSession(CommandChannel& channel, int flag = 1);
 // 0x03: the 34-byte identity block (two frames via the receiver, one on the cable).
 int ReadDeviceInfo(CommandChannel& channel, DeviceInfo& info);
 
+// The settings area of the mice the program serves: a 96-byte block for each of 8 profiles.
+// The device refuses any access that runs past it.
+inline constexpr uint16_t kSettingsProfileStride = 96;
+inline constexpr uint16_t kSettingsProfileCount = 8;
+inline constexpr uint16_t kSettingsAreaSize = kSettingsProfileCount * kSettingsProfileStride;
+
 // 0x05 / 0x06: the settings area, out.size() / data.size() bytes from baseOffset.
 int ReadSettings(CommandChannel& channel, std::span<uint8_t> out, uint16_t baseOffset);
 int WriteSettings(CommandChannel& channel, std::span<const uint8_t> data, uint16_t baseOffset);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "cli/Cli.h"
 
@@ -35,8 +37,60 @@ TEST(ListCommand, SimulatedReceiverAndCableMouseClaimTheirSlotsInBusOrder) {
 
 TEST(ListCommand, MalformedScenarioAndMissingValueAreRefused) {
     std::string out, err;
-    EXPECT_EQ(runVornctlArgs({"list", "--sim", "t5"}, out, err), 1);
-    EXPECT_NE(err.find("unknown device 't5'"), std::string::npos);
+    EXPECT_EQ(runVornctlArgs({"list", "--sim", "t5"}, out, err), 2);
+    EXPECT_EQ(err,
+              "vornctl list: scenario 't5': unknown device 't5' (devices: t4, t4pro, t4ultra, "
+              "t4max, dongle8k)\n");
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(runVornctlArgs({"list", "--sim", "dongle8k+"}, out, err), 2);
+    EXPECT_EQ(runVornctlArgs({"list", "--sim="}, out, err), 2);
     EXPECT_EQ(runVornctlArgs({"list", "--sim"}, out, err), 2);
     EXPECT_EQ(runVornctlArgs({"list", "--bogus"}, out, err), 2);
+}
+
+namespace {
+
+// The lines printed below the command collection (collection 4) of each device, in order.
+std::vector<std::string> commandCollectionNotes(const std::string& out) {
+    std::vector<std::string> notes;
+    std::istringstream in(out);
+    bool below = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.find("collection 4  usage ff1c:0092") != std::string::npos) {
+            below = true;
+            notes.push_back(line.substr(line.rfind("slot ")));
+        } else if (line.rfind("    ", 0) != 0 || line.find("  collection ") != std::string::npos) {
+            below = false;
+        } else if (below && line.rfind("    product ", 0) != 0) {
+            notes.push_back(line.substr(4));
+        }
+    }
+    return notes;
+}
+
+}  // namespace
+
+TEST(ListCommand, ReceiversNameTheirMouseAndUnboundDevicesSayWhy) {
+    std::string out, err;
+    ASSERT_EQ(
+        runVornctlArgs({"list", "--sim", "dongle8k+t4max:off,t4ultra@own,dongle8k,t4@own:away"},
+                       out, err),
+        0)
+        << err;
+    EXPECT_EQ(commandCollectionNotes(out),
+              (std::vector<std::string>{
+                  "slot 16",
+                  "paired with VORN-T4Max (model code 11), switched off",
+                  "slot -",
+                  "paired with VORN-T4Ultra (model code 2)",
+                  "never bound: the catalogue has no slot for \"VORN-T4Ultra\" with product id "
+                  "22ba, so no command can reach it",
+                  "slot -",  // the first receiver holds the receiver's slot
+                  "paired with no mouse",
+                  "slot 6",
+                  "paired with VORN-T4 (model code 1), out of reach",
+              }));
+    // A cable mouse has no pairing to tell.
+    ASSERT_EQ(runVornctlArgs({"list", "--sim", "t4pro"}, out, err), 0) << err;
+    EXPECT_EQ(commandCollectionNotes(out), (std::vector<std::string>{"slot 8"}));
 }

@@ -2,6 +2,7 @@
 #include <json/json.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -33,17 +34,23 @@ CliRun vornctl(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
-// A user home and a program folder whose DefaultData holds a small VORN-T4 profile.
+// A user home and a program folder whose DefaultData holds a small VORN-T4 profile and
+// whose skin holds the English language file (unless told to leave it out).
 struct CliHome {
     vorn::test::TempHome home;
     fs::path program = home.root() / "program";
     fs::path device = home.dataHome() / "VORN  8K Gaming Mouse" / "VORN-T4";
 
-    CliHome() {
+    explicit CliHome(bool withLanguageFile = true) {
         Json::Value factory;
         factory["Device"][0]["KeyList"][0]["Assignment"] = 1052672;
         fs::create_directories(program / "DefaultData");
         vorn::storage::WriteJsonFile((program / "DefaultData" / "VORN-T4.Json").string(), factory);
+        if (withLanguageFile) {
+            fs::create_directories(program / "skin");
+            fs::copy_file(fs::path(VORN_SOURCE_DIR) / "resources" / "skin" / "lan_en.xml",
+                          program / "skin" / "lan_en.xml");
+        }
         vorn::platform::setProgramFolderOverride(program.string());
     }
     ~CliHome() { vorn::platform::setProgramFolderOverride(""); }
@@ -111,10 +118,12 @@ TEST(ProfileCommand, RefusalsExplainThemselvesAndExitWithOne) {
     vornctl({"new", "--model", "VORN-T4"});
     r = vornctl({"rename", "PROFILE2", "--model", "VORN-T4"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("message_text_5"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err,
+              "vornctl profile rename: refused: A profile with this name already exists. Please "
+              "choose another name.\n");
     r = vornctl({"rename", "   ", "--model", "VORN-T4"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("message_text_25"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err, "vornctl profile rename: refused: The profile name cannot be empty.\n");
 
     const fs::path notProfile = home.home.root() / "x.json";
     vorn::test::writeBytes(notProfile, "{\"profilename\": \"x\"}");
@@ -127,7 +136,9 @@ TEST(ProfileCommand, RefusalsExplainThemselvesAndExitWithOne) {
     }
     r = vornctl({"new", "--model", "VORN-T4"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("at most 50 profiles (message_text_32)"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err,
+              "vornctl profile new: refused: This list is full (50 entries). Delete an entry "
+              "before adding a new one.\n");
     EXPECT_EQ(vornctl({"copy", "--model", "VORN-T4"}).status, 1);
     EXPECT_EQ(home.list()["profilelist"].size(), 50u);
 
@@ -181,4 +192,58 @@ TEST(ProfileCommand, UnreadableListFailsWithTheReasonAndChangesNothing) {
     }
     EXPECT_EQ(result, 0);
     EXPECT_EQ(vorn::test::readBytes(list), before);
+}
+
+TEST(ProfileCommand, MessageKeysShowOnlyWhenDebugging) {
+    CliHome home;
+    setenv("VORN_DEBUG", "1", 1);
+    CliRun r = vornctl({"rename", "", "--model", "VORN-T4"});
+    unsetenv("VORN_DEBUG");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "vornctl profile rename: refused: The profile name cannot be empty. "
+              "[message_text_25]\n");
+
+    // VORN_DEBUG other than 1 is no request.
+    setenv("VORN_DEBUG", "0", 1);
+    r = vornctl({"rename", "", "--model", "VORN-T4"});
+    unsetenv("VORN_DEBUG");
+    EXPECT_EQ(r.err, "vornctl profile rename: refused: The profile name cannot be empty.\n");
+}
+
+TEST(ProfileCommand, WithoutTheLanguageFileRefusalsStillSpeakInWords) {
+    CliHome home(false);
+    CliRun r = vornctl({"rename", " ", "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "vornctl profile rename: refused: a profile name cannot be blank\n");
+}
+
+TEST(ProfileCommand, NamesWithControlCharactersAreRefusedLikeBlankNames) {
+    CliHome home;
+    ASSERT_EQ(vornctl({"list", "--model", "VORN-T4"}).status, 0);
+    for (const std::string& name :
+         std::vector<std::string>{"two\nlines", "tab\there", "bell\x07", "del\x7f", "\x1f"}) {
+        CliRun r = vornctl({"rename", name, "--model", "VORN-T4"});
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err,
+                  "vornctl profile rename: refused: a profile name cannot hold control "
+                  "characters such as a line break or a tab\n");
+    }
+    EXPECT_EQ(home.list()["profilelist"][0]["profilename"].asString(), "Profile1");
+    // Other characters below and above the control ranges are names like any.
+    CliRun r = vornctl({"rename", "Über ~ Fast", "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(home.list()["profilelist"][0]["profilename"].asString(), "Über ~ Fast");
+
+    // An imported profile is named after its file.
+    const fs::path tabbed = home.home.root() / "a\tb.json";
+    r = vornctl({"export", tabbed.string(), "--model", "VORN-T4"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = vornctl({"import", tabbed.string(), "--model", "VORN-T4"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "vornctl profile import: refused: the profile takes the file's name, and a profile "
+              "name cannot hold control characters such as a line break or a tab\n");
+    EXPECT_EQ(home.list()["profilelist"].size(), 1u);
 }

@@ -33,3 +33,14 @@ TEST(Text, TrimRemovesUnicodeSpaceAtBothEnds) {
     EXPECT_EQ(trimSpace("a b"), "a b");
     EXPECT_EQ(formatText("%s_%02d", "x", 7), "x_07");
 }
+
+TEST(Text, ControlCharactersAreTheBytesBelowBlankAndDelete) {
+    EXPECT_FALSE(hasControlCharacter(""));
+    EXPECT_FALSE(hasControlCharacter(" ~ Profile 1"));
+    EXPECT_FALSE(hasControlCharacter("\xC3\x84\xE5\x91\xBD"));  // Ä 命: bytes above 0x7F
+    EXPECT_TRUE(hasControlCharacter("a\nb"));
+    EXPECT_TRUE(hasControlCharacter("\t"));
+    EXPECT_TRUE(hasControlCharacter(std::string("a\0b", 3)));
+    EXPECT_TRUE(hasControlCharacter("\x1F"));
+    EXPECT_TRUE(hasControlCharacter("end\x7F"));
+}

@@ -184,7 +184,7 @@ TEST(ProfileLibrary, ImportAppendsCountersUntilTheNameIsFree) {
     EXPECT_FALSE(library.ImportProfile((files.home.root() / "missing.json").string()).done);
 }
 
-TEST(ProfileLibrary, RenameGivesZeroOneOrTwo) {
+TEST(ProfileLibrary, RenameRefusesBlankUsedOrControlCharacterNames) {
     LibraryFiles files;
     files.writeList({"Profile1", "Profile2", "Ärger"}, 1);
     ProfileLibrary library = files.open();
@@ -193,6 +193,10 @@ TEST(ProfileLibrary, RenameGivesZeroOneOrTwo) {
     EXPECT_EQ(library.RenameProfile(" \t\u3000"), kRenameNameBlank);
     EXPECT_EQ(library.RenameProfile("PROFILE1"), kRenameNameUsed);
     EXPECT_EQ(library.RenameProfile("äRGER"), kRenameNameUsed);  // case folded beyond ASCII
+    EXPECT_EQ(library.RenameProfile("Two\nlines"), kRenameNameInvalid);
+    EXPECT_EQ(library.RenameProfile("Tab\there"), kRenameNameInvalid);
+    EXPECT_EQ(library.RenameProfile(std::string("Del\x7F")), kRenameNameInvalid);
+    EXPECT_TRUE(RenameMessageKey(kRenameNameInvalid).empty());
     EXPECT_EQ(RenameMessageKey(kRenameNameBlank), "message_text_25");
     EXPECT_EQ(RenameMessageKey(kRenameNameUsed), "message_text_5");
     EXPECT_EQ(readBytes(files.listFile()), listBytes);

@@ -23,14 +23,16 @@ Listeners& listeners() {
 }
 
 bool stderrEnabled() {
-    static const bool enabled = [] {
-        const char* v = std::getenv("VORN_DEBUG");
-        return v != nullptr && std::strcmp(v, "1") == 0;
-    }();
+    static const bool enabled = debugRequested();
     return enabled;
 }
 
 }  // namespace
+
+bool debugRequested() {
+    const char* v = std::getenv("VORN_DEBUG");
+    return v != nullptr && std::strcmp(v, "1") == 0;
+}
 
 bool debugEnabled() { return stderrEnabled() || listeners().count.load() > 0; }
 

@@ -23,6 +23,9 @@ using DebugListener = std::function<void(std::string_view)>;
 int addDebugListener(DebugListener listener);
 void removeDebugListener(int id);
 
+// Whether the environment asks for diagnostics (VORN_DEBUG=1), read afresh on every call.
+bool debugRequested();
+
 // Whether lines currently go anywhere (stderr enabled or a listener present); callers
 // that build expensive lines may skip them when nothing listens.
 bool debugEnabled();

@@ -64,6 +64,8 @@ void setProgramFolderOverride(std::string folder) {
 
 std::string defaultDataFolder() { return programFolder() + "DefaultData/"; }
 
+std::string skinFolder() { return programFolder() + "skin/"; }
+
 std::string localAppDataFolder() { return envOr("XDG_DATA_HOME", ".local/share"); }
 
 std::string configFolder() { return envOr("XDG_CONFIG_HOME", ".config"); }

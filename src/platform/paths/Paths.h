@@ -17,6 +17,9 @@ void setProgramFolderOverride(std::string folder);
 // programFolder() + "DefaultData/": read-only factory data.
 std::string defaultDataFolder();
 
+// programFolder() + "skin/": layouts, images and language files.
+std::string skinFolder();
+
 // $XDG_DATA_HOME, else $HOME/.local/share. Not created.
 std::string localAppDataFolder();
 

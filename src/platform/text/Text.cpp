@@ -164,6 +164,16 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
+bool hasControlCharacter(std::string_view text) {
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string trimSpace(std::string_view utf8) {
     std::vector<std::pair<size_t, char32_t>> cps;  // (byte offset, code point)
     size_t i = 0;

@@ -19,6 +19,10 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b);
 // Removes white space (ASCII and Unicode spaces) at both ends.
 std::string trimSpace(std::string_view utf8);
 
+// Whether the text holds a control character: a byte below 0x20 (line break, tab, ...)
+// or 0x7F.
+bool hasControlCharacter(std::string_view text);
+
 // printf into a std::string.
 std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -726,7 +726,7 @@ std::string CPaintManagerUI::GetInstancePath() {
 
 std::string CPaintManagerUI::GetResourcePath() {
     if (shared().resourcePath.empty()) {
-        return GetInstancePath() + "skin/";
+        return platform::skinFolder();
     }
     return shared().resourcePath;
 }

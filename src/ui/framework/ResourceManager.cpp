@@ -1,32 +1,11 @@
 #include "ui/framework/ResourceManager.h"
 
-#include <pugixml.hpp>
-
 #include "platform/debug/DebugSink.h"
+#include "platform/text/LanguageFile.h"
 #include "ui/framework/Control.h"
 #include "ui/framework/PaintManager.h"
 
 namespace vorn::ui {
-namespace {
-
-bool readTexts(const pugi::xml_document& doc,
-               std::map<std::string, std::string, std::less<>>& out) {
-    pugi::xml_node root = doc.document_element();
-    if (!root) {
-        return false;
-    }
-    for (pugi::xml_node text : root.children("Text")) {
-        std::string id = text.attribute("id").value();
-        if (id.empty()) {
-            continue;
-        }
-        pugi::xml_attribute value = text.attribute("value");
-        out[id] = value ? value.value() : text.text().get();
-    }
-    return true;
-}
-
-}  // namespace
 
 CResourceManager& CResourceManager::GetInstance() {
     static CResourceManager instance;
@@ -34,24 +13,18 @@ CResourceManager& CResourceManager::GetInstance() {
 }
 
 bool CResourceManager::LoadLanguage(std::string_view file) {
-    texts_.clear();
     std::string path = CPaintManagerUI::ResolveResourcePath(file);
-    pugi::xml_document doc;
-    pugi::xml_parse_result result = doc.load_file(path.c_str());
-    if (!result) {
-        platform::debugPrintf("language file %s: %s", path.c_str(), result.description());
+    std::string error;
+    if (!platform::readLanguageFile(path, texts_, error)) {
+        platform::debugPrintf("language file %s: %s", path.c_str(), error.c_str());
         return false;
     }
-    return readTexts(doc, texts_);
+    return true;
 }
 
 bool CResourceManager::LoadLanguageText(std::string_view xml) {
-    texts_.clear();
-    pugi::xml_document doc;
-    if (!doc.load_buffer(xml.data(), xml.size())) {
-        return false;
-    }
-    return readTexts(doc, texts_);
+    std::string error;
+    return platform::readLanguageText(xml, texts_, error);
 }
 
 std::string CResourceManager::GetText(std::string_view key, std::string_view type) const {

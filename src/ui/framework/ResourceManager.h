@@ -1,17 +1,13 @@
 #pragma once
 // CResourceManager: the texts of the current language. Controls whose text is a language
 // key show the string the loaded language file holds for it; ReloadText makes every such
-// control of every window resolve its key again after a language change.
-//
-// Language file (UTF-8 XML):
-//   <Language name="en">
-//     <Text id="message_text_2">Save the changes?</Text>
-//     <Text id="tips_text" value="Notice"/>
-//   </Language>
+// control of every window resolve its key again after a language change. The language file
+// format is described in platform/text/LanguageFile.h.
 
-#include <map>
 #include <string>
 #include <string_view>
+
+#include "platform/text/LanguageFile.h"
 
 namespace vorn::ui {
 
@@ -52,7 +48,7 @@ class CResourceManager {
     CResourceManager() = default;
 
     std::string language_;
-    std::map<std::string, std::string, std::less<>> texts_;
+    platform::LanguageTexts texts_;
     IQueryControlText* query_ = nullptr;
 };
 
