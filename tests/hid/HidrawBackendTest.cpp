@@ -181,6 +181,20 @@ TEST_F(Hidraw, EveryHandleOfACollectionGetsEachReportAndFlushDropsOnlyItsOwn) {
     EXPECT_EQ(readReport(*b), (std::vector<uint8_t>{0x03, 0x02, 0x04}));
 }
 
+TEST_F(Hidraw, ShortBufferTakesTheReportTruncated) {
+    std::unique_ptr<HidDevice> commands = open(kCol4);
+    sys->push(kNode, commandReport(0x11));
+    sys->push(kNode, commandReport(0x22));
+    uint8_t small[2] = {};
+    size_t n = 0;
+    ASSERT_EQ(commands->read(small, sizeof small, n, 5000), HidIoStatus::Ok);
+    EXPECT_EQ(n, 2u);
+    EXPECT_EQ(small[1], 0x11);
+    // The rest of the first report is gone: the next read gets the second one whole.
+    EXPECT_EQ(readReport(*commands), commandReport(0x22));
+    readReport(*commands, 0, HidIoStatus::TimedOut);
+}
+
 TEST_F(Hidraw, UnnumberedReportsGetAZeroIdByte) {
     std::unique_ptr<HidDevice> mouse = open(kMousePath);
     EXPECT_EQ(mouse->collectionNumber(), 0);

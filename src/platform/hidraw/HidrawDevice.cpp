@@ -36,7 +36,7 @@ const std::vector<uint8_t>& HidrawDevice::reportDescriptor() const {
 
 HidIoStatus HidrawDevice::read(uint8_t* buffer, size_t size, size_t& transferred, int timeoutMs) {
     transferred = 0;
-    if (!node_) {
+    if (!node_ || buffer == nullptr || size == 0) {
         return HidIoStatus::Failed;
     }
     return node_->receive(inbox_, buffer, size, transferred, timeoutMs);

@@ -187,13 +187,11 @@ HidIoStatus HidrawNode::receive(HidrawInbox& inbox, uint8_t* buffer, size_t size
     HidIoStatus status = HidIoStatus::TimedOut;
     for (bool expired = false;;) {
         if (!inbox.reports.empty()) {
+            // As the kernel does, a buffer too short for the report takes its first bytes and
+            // the rest of the report is dropped.
             const std::vector<uint8_t>& r = inbox.reports.front();
-            if (size < r.size()) {
-                status = HidIoStatus::Failed;  // the caller's buffer cannot take a whole report
-                break;
-            }
-            std::memcpy(buffer, r.data(), r.size());
-            transferred = r.size();
+            transferred = std::min(size, r.size());
+            std::memcpy(buffer, r.data(), transferred);
             inbox.reports.pop_front();
             status = HidIoStatus::Ok;
             break;
