@@ -4,6 +4,8 @@
 // poll() really blocks (on a condition variable) so the backend's reader thread runs as
 // it would on a real node.
 
+#include <fcntl.h>
+
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -26,9 +28,11 @@ class FakeHidrawSystem final : public platform::hidraw::HidrawSystem {
         bool unplugged = false;
         bool hangUpOnly = false;  // poll reports POLLERR | POLLHUP, read has nothing
         int openError = 0;        // errno for open()
+        bool readOnly = false;    // the user may only read it: opening for writing is refused
         int writeError = 0;       // errno for write()
         int outputReportError = 0;
         int opens = 0;
+        std::vector<int> openFlags;  // of every open(), refused ones too
     };
 
     void addNode(const std::string& devnode, std::vector<uint8_t> descriptor = {});
@@ -57,6 +61,7 @@ class FakeHidrawSystem final : public platform::hidraw::HidrawSystem {
   private:
     struct Descriptor {
         std::string devnode;  // empty for a pipe end
+        int access = O_RDWR;  // O_ACCMODE part of the open flags
         int pipe = -1;
         bool pipeReadEnd = false;
     };

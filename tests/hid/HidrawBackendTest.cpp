@@ -1,5 +1,6 @@
 #include "platform/hidraw/HidrawBackend.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -333,6 +334,46 @@ TEST_F(Hidraw, DescriptorFromTheNodeWhenSysfsHasNone) {
     udev->records[1].reportDescriptor.clear();
     std::unique_ptr<HidDevice> mouse = open(kMousePath);
     EXPECT_EQ(mouse->reportDescriptor(), vorn::test::kGamingMouseDescriptor);
+}
+
+TEST_F(Hidraw, NodeWithoutSysfsDescriptorIsAskedForItsCollections) {
+    udev->records[0].reportDescriptor.clear();
+    const std::vector<std::string> expected = {
+        "/dev/hidraw3#vid_320f&pid_22b6&mi_01&col01",
+        "/dev/hidraw3#vid_320f&pid_22b6&mi_01&col02",
+        kCol3,
+        kCol4,
+        kMousePath,
+    };
+    EXPECT_EQ(backend.enumerate(), expected);
+    EXPECT_EQ(sys->openDescriptors(), 0);  // the probe closed the node again
+
+    // The node's own descriptor also describes and checks a collection without opening it
+    // for use.
+    std::unique_ptr<HidDevice> described = open(kCol4, false, false);
+    EXPECT_EQ(described->reportDescriptor(), vorn::test::kCommandInterfaceDescriptor);
+    EXPECT_EQ(openError("/dev/hidraw3#vid_320f&pid_22b6&mi_01&col05", false, false),
+              HidOpenError::NotFound);
+    EXPECT_EQ(sys->openDescriptors(), 0);
+}
+
+TEST_F(Hidraw, ProbeOpensReadOnlySoAReadOnlyNodeIsListed) {
+    udev->records[0].reportDescriptor.clear();
+    sys->with(kNode, [](FakeHidrawSystem::Node& n) { n.readOnly = true; });
+    EXPECT_EQ(backend.enumerate().size(), 5u);  // four collections and the mouse
+    const std::vector<int> probes =
+        sys->with(kNode, [](FakeHidrawSystem::Node& n) { return n.openFlags; });
+    ASSERT_EQ(probes.size(), 1u);
+    EXPECT_EQ(probes[0] & O_ACCMODE, O_RDONLY);
+
+    // Opening for use asks for writing too, which this user may not do.
+    EXPECT_EQ(openError(kCol4), HidOpenError::PermissionDenied);
+    sys->with(kNode, [](FakeHidrawSystem::Node& n) {
+        ASSERT_FALSE(n.openFlags.empty());
+        EXPECT_EQ(n.openFlags.back() & O_ACCMODE, O_RDWR);
+        n.readOnly = false;
+    });
+    EXPECT_NE(open(kCol4), nullptr);
 }
 
 TEST_F(Hidraw, OutputReportUsesTheControlPipeAndFallsBackToWrite) {
