@@ -29,9 +29,27 @@ void FakeHidrawSystem::hangUp(const std::string& devnode) {
     changed_.notify_all();
 }
 
+void FakeHidrawSystem::stallWrites(const std::string& devnode, int ms) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    nodes_.at(devnode).writeStallMs = ms;
+    changed_.notify_all();
+}
+
+bool FakeHidrawSystem::waitWriteHeld(const std::string& devnode, int ms) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::milliseconds(ms),
+                             [&] { return nodes_.at(devnode).heldWrites > 0; });
+}
+
 int FakeHidrawSystem::openDescriptors() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return static_cast<int>(fds_.size());
+}
+
+bool FakeHidrawSystem::waitOpenDescriptors(int count, int ms) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::milliseconds(ms),
+                             [&] { return static_cast<int>(fds_.size()) <= count; });
 }
 
 void FakeHidrawSystem::waitDrained(const std::string& devnode) {
@@ -99,7 +117,7 @@ ssize_t FakeHidrawSystem::read(int fd, void* buffer, size_t size) {
 }
 
 ssize_t FakeHidrawSystem::write(int fd, const void* buffer, size_t size) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::unique_lock<std::mutex> lock(mutex_);
     auto d = fds_.find(fd);
     if (d == fds_.end()) {
         return -EBADF;
@@ -113,6 +131,16 @@ ssize_t FakeHidrawSystem::write(int fd, const void* buffer, size_t size) {
         return -EBADF;
     }
     Node& n = nodes_.at(d->second.devnode);
+    if (n.writeStallMs > 0 && !n.unplugged) {
+        ++n.heldWrites;
+        changed_.notify_all();
+        const bool released = changed_.wait_for(lock, std::chrono::milliseconds(n.writeStallMs),
+                                                [&] { return n.writeStallMs == 0 || n.unplugged; });
+        --n.heldWrites;
+        if (!released) {
+            return -ETIMEDOUT;
+        }
+    }
     if (n.unplugged) {
         return -ENODEV;
     }

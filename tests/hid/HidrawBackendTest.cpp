@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <thread>
 
 #include "hid/FakeHidraw.h"
@@ -19,6 +20,7 @@ using vorn::platform::hid::HidIoStatus;
 using vorn::platform::hid::HidOpenError;
 using vorn::test::FakeHidrawSystem;
 using vorn::test::FakeUdev;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -48,6 +50,14 @@ std::vector<uint8_t> commandReport(uint8_t first) {
     r[1] = first;
     return r;
 }
+
+// The backend the transport stands on while it lives.
+struct InstalledBackend {
+    explicit InstalledBackend(vorn::platform::hid::HidBackend& backend) {
+        vorn::platform::hid::setHidBackend(&backend);
+    }
+    ~InstalledBackend() { vorn::platform::hid::setHidBackend(nullptr); }
+};
 
 class Hidraw : public ::testing::Test {
   protected:
@@ -310,6 +320,62 @@ TEST_F(Hidraw, TransportCloseEndsABlockedReadWithAborted) {
     vorn::platform::hid::setHidBackend(nullptr);
     EXPECT_FALSE(result);
     EXPECT_EQ(error, vorn::hid::kErrorOperationAborted);
+}
+
+TEST_F(Hidraw, WriteEndsAtItsTimeOutAndDropsWhatNeverReachedTheDevice) {
+    InstalledBackend installed(backend);
+    vorn::hid::HidTransport t;
+    ASSERT_TRUE(t.open(kCol4, true, true, true, false));
+    sys->stallWrites(kNode, 5000);  // the device takes nothing; the kernel gives up after 5 s
+    const std::vector<uint8_t> held = commandReport(1);
+    const std::vector<uint8_t> queued = commandReport(2);
+    const std::vector<uint8_t> next = commandReport(3);
+    for (const std::vector<uint8_t>* frame : {&held, &queued}) {
+        // The second waits behind the first, which the kernel still holds.
+        const auto start = std::chrono::steady_clock::now();
+        uint32_t n = 1;
+        EXPECT_FALSE(t.write(frame->data(), 64, n, 50));
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(vorn::hid::hidLastError(), vorn::hid::kWaitTimeout);
+        EXPECT_EQ(n, 0u);
+        EXPECT_GE(took, 50ms);
+        EXPECT_LT(took, 500ms);
+    }
+    sys->stallWrites(kNode, 0);
+    uint32_t n = 0;
+    EXPECT_TRUE(t.write(next.data(), 64, n, 1000));
+    EXPECT_EQ(n, 64u);
+    // The held write went out late; the one that timed out in the queue never did.
+    sys->with(kNode, [&](FakeHidrawSystem::Node& node) {
+        EXPECT_EQ(node.written, (std::vector<std::vector<uint8_t>>{held, next}));
+    });
+}
+
+TEST_F(Hidraw, TransportCloseEndsAWriteTheDeviceHoldsWithAborted) {
+    InstalledBackend installed(backend);
+    vorn::hid::HidTransport t;
+    ASSERT_TRUE(t.open(kCol4, true, true, true, false));
+    sys->stallWrites(kNode, 5000);
+    bool result = true;
+    uint32_t error = 0;
+    std::thread writer([&] {
+        const std::vector<uint8_t> frame = commandReport(1);
+        uint32_t n = 0;
+        result = t.write(frame.data(), 64, n, 5000);
+        error = vorn::hid::hidLastError();
+    });
+    EXPECT_TRUE(sys->waitWriteHeld(kNode, 5000));
+    const auto start = std::chrono::steady_clock::now();
+    t.close();
+    writer.join();
+    // Neither the write nor the close waited for the kernel.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(error, vorn::hid::kErrorOperationAborted);
+    // The node stays open under the held write and is let go once the kernel is done with it.
+    EXPECT_EQ(sys->openDescriptors(), 1);
+    sys->stallWrites(kNode, 0);
+    EXPECT_TRUE(sys->waitOpenDescriptors(0, 5000));
 }
 
 TEST_F(Hidraw, PermissionAndAbsenceAreToldApart) {
