@@ -29,9 +29,27 @@ void FakeHidrawSystem::hangUp(const std::string& devnode) {
     changed_.notify_all();
 }
 
+void FakeHidrawSystem::stallWrites(const std::string& devnode, int ms) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    nodes_.at(devnode).writeStallMs = ms;
+    changed_.notify_all();
+}
+
+bool FakeHidrawSystem::waitWriteHeld(const std::string& devnode, int ms) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::milliseconds(ms),
+                             [&] { return nodes_.at(devnode).heldWrites > 0; });
+}
+
 int FakeHidrawSystem::openDescriptors() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return static_cast<int>(fds_.size());
+}
+
+bool FakeHidrawSystem::waitOpenDescriptors(int count, int ms) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::milliseconds(ms),
+                             [&] { return static_cast<int>(fds_.size()) <= count; });
 }
 
 void FakeHidrawSystem::waitDrained(const std::string& devnode) {
@@ -39,18 +57,24 @@ void FakeHidrawSystem::waitDrained(const std::string& devnode) {
     changed_.wait(lock, [&] { return nodes_.at(devnode).input.empty(); });
 }
 
-int FakeHidrawSystem::open(const std::string& path, int) {
+int FakeHidrawSystem::open(const std::string& path, int flags) {
     std::lock_guard<std::mutex> lock(mutex_);
     auto it = nodes_.find(path);
     if (it == nodes_.end()) {
         return -ENOENT;
     }
-    if (it->second.openError != 0) {
-        return -it->second.openError;
+    Node& n = it->second;
+    n.openFlags.push_back(flags);
+    const int access = flags & O_ACCMODE;
+    if (n.openError != 0) {
+        return -n.openError;
     }
-    it->second.opens++;
+    if (n.readOnly && access != O_RDONLY) {
+        return -EACCES;
+    }
+    n.opens++;
     const int fd = nextFd_++;
-    fds_[fd] = Descriptor{path};
+    fds_[fd] = Descriptor{path, access};
     return fd;
 }
 
@@ -77,6 +101,9 @@ ssize_t FakeHidrawSystem::read(int fd, void* buffer, size_t size) {
         --bytes;
         return 1;
     }
+    if (d->second.access == O_WRONLY) {
+        return -EBADF;
+    }
     Node& n = nodes_.at(d->second.devnode);
     if (!n.input.empty()) {
         const std::vector<uint8_t> r = n.input.front();
@@ -90,7 +117,7 @@ ssize_t FakeHidrawSystem::read(int fd, void* buffer, size_t size) {
 }
 
 ssize_t FakeHidrawSystem::write(int fd, const void* buffer, size_t size) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::unique_lock<std::mutex> lock(mutex_);
     auto d = fds_.find(fd);
     if (d == fds_.end()) {
         return -EBADF;
@@ -100,7 +127,20 @@ ssize_t FakeHidrawSystem::write(int fd, const void* buffer, size_t size) {
         changed_.notify_all();
         return static_cast<ssize_t>(size);
     }
+    if (d->second.access == O_RDONLY) {
+        return -EBADF;
+    }
     Node& n = nodes_.at(d->second.devnode);
+    if (n.writeStallMs > 0 && !n.unplugged) {
+        ++n.heldWrites;
+        changed_.notify_all();
+        const bool released = changed_.wait_for(lock, std::chrono::milliseconds(n.writeStallMs),
+                                                [&] { return n.writeStallMs == 0 || n.unplugged; });
+        --n.heldWrites;
+        if (!released) {
+            return -ETIMEDOUT;
+        }
+    }
     if (n.unplugged) {
         return -ENODEV;
     }
@@ -184,8 +224,8 @@ int FakeHidrawSystem::makePipe(int fds[2]) {
     const int pipe = nextPipe_++;
     fds[0] = nextFd_++;
     fds[1] = nextFd_++;
-    fds_[fds[0]] = Descriptor{"", pipe, true};
-    fds_[fds[1]] = Descriptor{"", pipe, false};
+    fds_[fds[0]] = Descriptor{"", O_RDONLY, pipe, true};
+    fds_[fds[1]] = Descriptor{"", O_WRONLY, pipe, false};
     return 0;
 }
 

@@ -4,6 +4,8 @@
 // poll() really blocks (on a condition variable) so the backend's reader thread runs as
 // it would on a real node.
 
+#include <fcntl.h>
+
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -26,15 +28,25 @@ class FakeHidrawSystem final : public platform::hidraw::HidrawSystem {
         bool unplugged = false;
         bool hangUpOnly = false;  // poll reports POLLERR | POLLHUP, read has nothing
         int openError = 0;        // errno for open()
+        bool readOnly = false;    // the user may only read it: opening for writing is refused
         int writeError = 0;       // errno for write()
+        int writeStallMs = 0;     // see stallWrites()
+        int heldWrites = 0;       // write() calls held by a stall right now
         int outputReportError = 0;
         int opens = 0;
+        std::vector<int> openFlags;  // of every open(), refused ones too
     };
 
     void addNode(const std::string& devnode, std::vector<uint8_t> descriptor = {});
     void push(const std::string& devnode, std::vector<uint8_t> report);
     void unplug(const std::string& devnode);
     void hangUp(const std::string& devnode);
+    // Writes to the node are held as a device that takes nothing holds them: until ms pass,
+    // when they fail with ETIMEDOUT as the kernel gives up, or until a call with 0 lets them
+    // (and every later write) through.
+    void stallWrites(const std::string& devnode, int ms);
+    // Whether a write to the node was held by a stall within ms.
+    bool waitWriteHeld(const std::string& devnode, int ms);
     // Runs f on a node under the lock.
     template <typename F>
     auto with(const std::string& devnode, F f) {
@@ -42,6 +54,8 @@ class FakeHidrawSystem final : public platform::hidraw::HidrawSystem {
         return f(nodes_.at(devnode));
     }
     int openDescriptors() const;
+    // Whether no more than count descriptors were open within ms.
+    bool waitOpenDescriptors(int count, int ms);
     // Blocks until nothing is left in the node's input queue (the reader took it all).
     void waitDrained(const std::string& devnode);
 
@@ -57,6 +71,7 @@ class FakeHidrawSystem final : public platform::hidraw::HidrawSystem {
   private:
     struct Descriptor {
         std::string devnode;  // empty for a pipe end
+        int access = O_RDWR;  // O_ACCMODE part of the open flags
         int pipe = -1;
         bool pipeReadEnd = false;
     };

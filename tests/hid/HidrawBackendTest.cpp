@@ -1,9 +1,11 @@
 #include "platform/hidraw/HidrawBackend.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <thread>
 
 #include "hid/FakeHidraw.h"
@@ -18,6 +20,7 @@ using vorn::platform::hid::HidIoStatus;
 using vorn::platform::hid::HidOpenError;
 using vorn::test::FakeHidrawSystem;
 using vorn::test::FakeUdev;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -47,6 +50,14 @@ std::vector<uint8_t> commandReport(uint8_t first) {
     r[1] = first;
     return r;
 }
+
+// The backend the transport stands on while it lives.
+struct InstalledBackend {
+    explicit InstalledBackend(vorn::platform::hid::HidBackend& backend) {
+        vorn::platform::hid::setHidBackend(&backend);
+    }
+    ~InstalledBackend() { vorn::platform::hid::setHidBackend(nullptr); }
+};
 
 class Hidraw : public ::testing::Test {
   protected:
@@ -181,6 +192,20 @@ TEST_F(Hidraw, EveryHandleOfACollectionGetsEachReportAndFlushDropsOnlyItsOwn) {
     EXPECT_EQ(readReport(*b), (std::vector<uint8_t>{0x03, 0x02, 0x04}));
 }
 
+TEST_F(Hidraw, ShortBufferTakesTheReportTruncated) {
+    std::unique_ptr<HidDevice> commands = open(kCol4);
+    sys->push(kNode, commandReport(0x11));
+    sys->push(kNode, commandReport(0x22));
+    uint8_t small[2] = {};
+    size_t n = 0;
+    ASSERT_EQ(commands->read(small, sizeof small, n, 5000), HidIoStatus::Ok);
+    EXPECT_EQ(n, 2u);
+    EXPECT_EQ(small[1], 0x11);
+    // The rest of the first report is gone: the next read gets the second one whole.
+    EXPECT_EQ(readReport(*commands), commandReport(0x22));
+    readReport(*commands, 0, HidIoStatus::TimedOut);
+}
+
 TEST_F(Hidraw, UnnumberedReportsGetAZeroIdByte) {
     std::unique_ptr<HidDevice> mouse = open(kMousePath);
     EXPECT_EQ(mouse->collectionNumber(), 0);
@@ -297,6 +322,62 @@ TEST_F(Hidraw, TransportCloseEndsABlockedReadWithAborted) {
     EXPECT_EQ(error, vorn::hid::kErrorOperationAborted);
 }
 
+TEST_F(Hidraw, WriteEndsAtItsTimeOutAndDropsWhatNeverReachedTheDevice) {
+    InstalledBackend installed(backend);
+    vorn::hid::HidTransport t;
+    ASSERT_TRUE(t.open(kCol4, true, true, true, false));
+    sys->stallWrites(kNode, 5000);  // the device takes nothing; the kernel gives up after 5 s
+    const std::vector<uint8_t> held = commandReport(1);
+    const std::vector<uint8_t> queued = commandReport(2);
+    const std::vector<uint8_t> next = commandReport(3);
+    for (const std::vector<uint8_t>* frame : {&held, &queued}) {
+        // The second waits behind the first, which the kernel still holds.
+        const auto start = std::chrono::steady_clock::now();
+        uint32_t n = 1;
+        EXPECT_FALSE(t.write(frame->data(), 64, n, 50));
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(vorn::hid::hidLastError(), vorn::hid::kWaitTimeout);
+        EXPECT_EQ(n, 0u);
+        EXPECT_GE(took, 50ms);
+        EXPECT_LT(took, 500ms);
+    }
+    sys->stallWrites(kNode, 0);
+    uint32_t n = 0;
+    EXPECT_TRUE(t.write(next.data(), 64, n, 1000));
+    EXPECT_EQ(n, 64u);
+    // The held write went out late; the one that timed out in the queue never did.
+    sys->with(kNode, [&](FakeHidrawSystem::Node& node) {
+        EXPECT_EQ(node.written, (std::vector<std::vector<uint8_t>>{held, next}));
+    });
+}
+
+TEST_F(Hidraw, TransportCloseEndsAWriteTheDeviceHoldsWithAborted) {
+    InstalledBackend installed(backend);
+    vorn::hid::HidTransport t;
+    ASSERT_TRUE(t.open(kCol4, true, true, true, false));
+    sys->stallWrites(kNode, 5000);
+    bool result = true;
+    uint32_t error = 0;
+    std::thread writer([&] {
+        const std::vector<uint8_t> frame = commandReport(1);
+        uint32_t n = 0;
+        result = t.write(frame.data(), 64, n, 5000);
+        error = vorn::hid::hidLastError();
+    });
+    EXPECT_TRUE(sys->waitWriteHeld(kNode, 5000));
+    const auto start = std::chrono::steady_clock::now();
+    t.close();
+    writer.join();
+    // Neither the write nor the close waited for the kernel.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(error, vorn::hid::kErrorOperationAborted);
+    // The node stays open under the held write and is let go once the kernel is done with it.
+    EXPECT_EQ(sys->openDescriptors(), 1);
+    sys->stallWrites(kNode, 0);
+    EXPECT_TRUE(sys->waitOpenDescriptors(0, 5000));
+}
+
 TEST_F(Hidraw, PermissionAndAbsenceAreToldApart) {
     sys->with(kNode, [](FakeHidrawSystem::Node& n) { n.openError = EACCES; });
     EXPECT_EQ(openError(kCol4), HidOpenError::PermissionDenied);
@@ -319,6 +400,46 @@ TEST_F(Hidraw, DescriptorFromTheNodeWhenSysfsHasNone) {
     udev->records[1].reportDescriptor.clear();
     std::unique_ptr<HidDevice> mouse = open(kMousePath);
     EXPECT_EQ(mouse->reportDescriptor(), vorn::test::kGamingMouseDescriptor);
+}
+
+TEST_F(Hidraw, NodeWithoutSysfsDescriptorIsAskedForItsCollections) {
+    udev->records[0].reportDescriptor.clear();
+    const std::vector<std::string> expected = {
+        "/dev/hidraw3#vid_320f&pid_22b6&mi_01&col01",
+        "/dev/hidraw3#vid_320f&pid_22b6&mi_01&col02",
+        kCol3,
+        kCol4,
+        kMousePath,
+    };
+    EXPECT_EQ(backend.enumerate(), expected);
+    EXPECT_EQ(sys->openDescriptors(), 0);  // the probe closed the node again
+
+    // The node's own descriptor also describes and checks a collection without opening it
+    // for use.
+    std::unique_ptr<HidDevice> described = open(kCol4, false, false);
+    EXPECT_EQ(described->reportDescriptor(), vorn::test::kCommandInterfaceDescriptor);
+    EXPECT_EQ(openError("/dev/hidraw3#vid_320f&pid_22b6&mi_01&col05", false, false),
+              HidOpenError::NotFound);
+    EXPECT_EQ(sys->openDescriptors(), 0);
+}
+
+TEST_F(Hidraw, ProbeOpensReadOnlySoAReadOnlyNodeIsListed) {
+    udev->records[0].reportDescriptor.clear();
+    sys->with(kNode, [](FakeHidrawSystem::Node& n) { n.readOnly = true; });
+    EXPECT_EQ(backend.enumerate().size(), 5u);  // four collections and the mouse
+    const std::vector<int> probes =
+        sys->with(kNode, [](FakeHidrawSystem::Node& n) { return n.openFlags; });
+    ASSERT_EQ(probes.size(), 1u);
+    EXPECT_EQ(probes[0] & O_ACCMODE, O_RDONLY);
+
+    // Opening for use asks for writing too, which this user may not do.
+    EXPECT_EQ(openError(kCol4), HidOpenError::PermissionDenied);
+    sys->with(kNode, [](FakeHidrawSystem::Node& n) {
+        ASSERT_FALSE(n.openFlags.empty());
+        EXPECT_EQ(n.openFlags.back() & O_ACCMODE, O_RDWR);
+        n.readOnly = false;
+    });
+    EXPECT_NE(open(kCol4), nullptr);
 }
 
 TEST_F(Hidraw, OutputReportUsesTheControlPipeAndFallsBackToWrite) {

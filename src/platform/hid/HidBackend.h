@@ -39,7 +39,7 @@ enum class HidOpenError {
 // One opened collection. Not internally locked: one reader and one writer at a time; abort()
 // is the one call allowed from any thread while another thread waits in read() or write().
 class HidDevice {
-public:
+  public:
     virtual ~HidDevice() = default;
 
     virtual HidAttributes attributes() const = 0;
@@ -51,9 +51,9 @@ public:
     virtual std::string productString() const = 0;
 
     // Reads one input report of this collection into buffer (report id first). timeoutMs < 0
-    // waits until a report, abort() or disconnection.
-    virtual HidIoStatus read(uint8_t* buffer, size_t size, size_t& transferred,
-                             int timeoutMs) = 0;
+    // waits until a report, abort() or disconnection. A buffer shorter than the report gets
+    // its first bytes and the report is used up all the same.
+    virtual HidIoStatus read(uint8_t* buffer, size_t size, size_t& transferred, int timeoutMs) = 0;
     // Writes one output report (report id first).
     virtual HidIoStatus write(const uint8_t* buffer, size_t size, size_t& transferred,
                               int timeoutMs) = 0;
@@ -67,14 +67,14 @@ public:
 };
 
 class HidBackend {
-public:
+  public:
     virtual ~HidBackend() = default;
 
     // Paths of every present collection.
     virtual std::vector<std::string> enumerate() = 0;
     // Opens one collection; on failure returns null and sets error.
-    virtual std::unique_ptr<HidDevice> open(const std::string& path, bool wantRead,
-                                            bool wantWrite, HidOpenError& error) = 0;
+    virtual std::unique_ptr<HidDevice> open(const std::string& path, bool wantRead, bool wantWrite,
+                                            HidOpenError& error) = 0;
     // Whether the path is still present; opens nothing (the discovery loop asks this often).
     virtual bool isPresent(const std::string& path) = 0;
 };

@@ -6,6 +6,7 @@
 #include "platform/hidraw/HidrawDevice.h"
 #include "platform/hidraw/HidrawIdentity.h"
 #include "platform/hidraw/HidrawNode.h"
+#include "platform/hidraw/HidrawProbe.h"
 
 namespace vorn::platform::hidraw {
 
@@ -34,13 +35,16 @@ HidrawBackend::~HidrawBackend() = default;
 
 std::vector<std::string> HidrawBackend::enumerate() {
     std::vector<std::string> paths;
-    for (const HidrawUdevRecord& record : udev_->listHidraw()) {
+    for (HidrawUdevRecord& record : udev_->listHidraw()) {
         const std::optional<HidrawIdentity> id = identityOf(record);
         if (!id) {
             debugPrintf("hidraw: %s: no usable HID_ID (\"%s\")", record.devnode.c_str(),
                         record.hidId.c_str());
             continue;
         }
+        // Without a descriptor a node is listed as one path, which cannot be opened when the
+        // interface has several collections: the node is asked before giving up.
+        completeReportDescriptor(*system_, record);
         size_t collections = 1;
         if (!record.reportDescriptor.empty()) {
             hid::HidReportDescriptor d;
@@ -82,8 +86,9 @@ std::unique_ptr<hid::HidDevice> HidrawBackend::open(const std::string& path, boo
     }
     const int number = static_cast<int>(hid::hexNumberAfter(path, "&col") & 0xFFFF);
 
-    // The collection is checked against the sysfs descriptor before the node is opened, so
-    // a path naming no collection reads as absent even where the node may not be opened.
+    // The collection is checked against the descriptor before the node is opened for use,
+    // so a path naming no collection reads as absent even where the node may not be opened.
+    completeReportDescriptor(*system_, *record);
     const std::vector<uint8_t>& bytes = record->reportDescriptor;
     if (!bytes.empty()) {
         hid::HidReportDescriptor d;

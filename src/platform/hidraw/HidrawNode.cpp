@@ -76,7 +76,11 @@ std::shared_ptr<HidrawNode> HidrawNode::open(std::shared_ptr<HidrawSystem> syste
 }
 
 HidrawNode::HidrawNode(std::shared_ptr<HidrawSystem> system, int fd, int wakeRead, int wakeWrite)
-    : system_(std::move(system)), fd_(fd), wakeRead_(wakeRead), wakeWrite_(wakeWrite) {}
+    : system_(std::move(system)),
+      file_(std::make_shared<HidrawFile>(system_, fd)),
+      wakeRead_(wakeRead),
+      wakeWrite_(wakeWrite),
+      writer_(system_, file_, lock_) {}
 
 HidrawNode::~HidrawNode() {
     const uint8_t stop = 1;
@@ -86,13 +90,12 @@ HidrawNode::~HidrawNode() {
     }
     system_->close(wakeRead_);
     system_->close(wakeWrite_);
-    system_->close(fd_);
 }
 
 void HidrawNode::readerLoop() {
     std::vector<uint8_t> buffer(kReadBufferSize);
     for (;;) {
-        struct pollfd fds[2] = {{fd_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
+        struct pollfd fds[2] = {{file_->fd(), POLLIN, 0}, {wakeRead_, POLLIN, 0}};
         const int ready = system_->poll(fds, 2, -1);
         if (ready == -EINTR) {
             continue;
@@ -104,7 +107,7 @@ void HidrawNode::readerLoop() {
             return;
         }
         if ((fds[0].revents & POLLIN) != 0) {
-            const ssize_t n = system_->read(fd_, buffer.data(), buffer.size());
+            const ssize_t n = system_->read(file_->fd(), buffer.data(), buffer.size());
             if (n > 0) {
                 route(buffer.data(), static_cast<size_t>(n));
                 continue;
@@ -139,7 +142,7 @@ void HidrawNode::route(const uint8_t* data, size_t size) {
     } else {
         std::memcpy(report.data() + 1, data, std::min(size, report.size() - 1));
     }
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(lock_->mutex);
     for (HidrawInbox* inbox : inboxes_) {
         if (inbox->collectionIndex != owner || !inbox->wantRead) {
             continue;
@@ -149,52 +152,40 @@ void HidrawNode::route(const uint8_t* data, size_t size) {
         }
         inbox->reports.push_back(report);
     }
-    changed_.notify_all();
+    lock_->changed.notify_all();
 }
 
 void HidrawNode::markGone() {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(lock_->mutex);
     gone_ = true;
-    changed_.notify_all();
+    lock_->changed.notify_all();
 }
 
 bool HidrawNode::gone() const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(lock_->mutex);
     return gone_;
 }
 
 void HidrawNode::attach(HidrawInbox* inbox) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(lock_->mutex);
     inboxes_.push_back(inbox);
 }
 
 void HidrawNode::detach(HidrawInbox* inbox) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(lock_->mutex);
     inboxes_.erase(std::remove(inboxes_.begin(), inboxes_.end(), inbox), inboxes_.end());
 }
 
-HidIoStatus HidrawNode::receive(HidrawInbox& inbox, uint8_t* buffer, size_t size,
-                                size_t& transferred, int timeoutMs) {
-    transferred = 0;
-    std::unique_lock<std::mutex> lock(mutex_);
-    if (!inbox.wantRead) {
-        return HidIoStatus::Failed;
-    }
+template <typename Ready>
+HidIoStatus HidrawNode::waitFor(std::unique_lock<std::mutex>& lock, HidrawInbox& inbox,
+                                int timeoutMs, Ready ready) {
     const unsigned aborts = inbox.aborts;
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
     ++inbox.waiting;
     HidIoStatus status = HidIoStatus::TimedOut;
     for (bool expired = false;;) {
-        if (!inbox.reports.empty()) {
-            const std::vector<uint8_t>& r = inbox.reports.front();
-            if (size < r.size()) {
-                status = HidIoStatus::Failed;  // the caller's buffer cannot take a whole report
-                break;
-            }
-            std::memcpy(buffer, r.data(), r.size());
-            transferred = r.size();
-            inbox.reports.pop_front();
+        if (ready()) {
             status = HidIoStatus::Ok;
             break;
         }
@@ -210,35 +201,66 @@ HidIoStatus HidrawNode::receive(HidrawInbox& inbox, uint8_t* buffer, size_t size
             break;
         }
         if (timeoutMs < 0) {
-            changed_.wait(lock);
+            lock_->changed.wait(lock);
         } else {
-            expired = changed_.wait_until(lock, deadline) == std::cv_status::timeout;
+            expired = lock_->changed.wait_until(lock, deadline) == std::cv_status::timeout;
         }
     }
     --inbox.waiting;
     return status;
 }
 
+HidIoStatus HidrawNode::receive(HidrawInbox& inbox, uint8_t* buffer, size_t size,
+                                size_t& transferred, int timeoutMs) {
+    transferred = 0;
+    std::unique_lock<std::mutex> lock(lock_->mutex);
+    if (!inbox.wantRead) {
+        return HidIoStatus::Failed;
+    }
+    const HidIoStatus status =
+        waitFor(lock, inbox, timeoutMs, [&] { return !inbox.reports.empty(); });
+    if (status == HidIoStatus::Ok) {
+        // As the kernel does, a buffer too short for the report takes its first bytes and
+        // the rest of the report is dropped.
+        const std::vector<uint8_t>& r = inbox.reports.front();
+        transferred = std::min(size, r.size());
+        std::memcpy(buffer, r.data(), transferred);
+        inbox.reports.pop_front();
+    }
+    return status;
+}
+
 void HidrawNode::abort(HidrawInbox& inbox) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(lock_->mutex);
     if (inbox.waiting > 0) {
         ++inbox.aborts;
-        changed_.notify_all();
+        lock_->changed.notify_all();
     }
 }
 
 void HidrawNode::flush(HidrawInbox& inbox) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(lock_->mutex);
     inbox.reports.clear();
 }
 
-HidIoStatus HidrawNode::write(const uint8_t* buffer, size_t size, size_t& transferred) {
+HidIoStatus HidrawNode::write(HidrawInbox& inbox, const uint8_t* buffer, size_t size,
+                              size_t& transferred, int timeoutMs) {
     transferred = 0;
-    if (gone()) {
+    std::unique_lock<std::mutex> lock(lock_->mutex);
+    if (gone_) {
         return HidIoStatus::Disconnected;
     }
-    // The kernel bounds an output transfer itself; the call does not wait for input.
-    const ssize_t n = system_->write(fd_, buffer, size);
+    const std::shared_ptr<HidrawWrite> w = writer_.submit(buffer, size);
+    const HidIoStatus status = waitFor(lock, inbox, timeoutMs, [&] { return w->done; });
+    if (status != HidIoStatus::Ok) {
+        writer_.withdraw(w);  // nothing stays queued; a write in the kernel cannot be called back
+        return status;
+    }
+    lock.unlock();
+    return writeOutcome(w->result, size, transferred);
+}
+
+HidIoStatus HidrawNode::writeOutcome(ssize_t n, size_t size, size_t& transferred) {
     if (n == static_cast<ssize_t>(size)) {
         transferred = size;
         return HidIoStatus::Ok;
@@ -254,10 +276,12 @@ bool HidrawNode::sendOutputReport(const uint8_t* buffer, size_t size) {
     if (gone()) {
         return false;
     }
-    int n = system_->sendOutputReport(fd_, buffer, size);
+    int n = system_->sendOutputReport(file_->fd(), buffer, size);
     if (n == -ENOTTY || n == -EINVAL) {
+        // Older kernels: a plain write, made here as the call promises no time-out.
         size_t transferred = 0;
-        return write(buffer, size, transferred) == HidIoStatus::Ok;  // older kernels
+        return writeOutcome(system_->write(file_->fd(), buffer, size), size, transferred) ==
+               HidIoStatus::Ok;
     }
     if (n == -ENODEV) {
         markGone();
