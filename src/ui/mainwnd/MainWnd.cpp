@@ -1,0 +1,452 @@
+#include "ui/mainwnd/MainWnd.h"
+
+#include <chrono>
+#include <iterator>
+#include <thread>
+
+#include "catalogue/StandardCatalogue.h"
+#include "platform/debug/DebugSink.h"
+#include "storage/DataFile.h"
+#include "ui/framework/Control.h"
+#include "ui/framework/ResourceManager.h"
+#include "ui/framework/UiLoop.h"
+#include "ui/framework/WindowHost.h"
+#include "ui/framework/dialogs/AboutWnd.h"
+#include "ui/framework/dialogs/ScaleRule.h"
+#include "ui/mainwnd/AppMessages.h"
+#include "ui/mainwnd/WindowRules.h"
+#include "ui/mainwnd/WorkToolReport.h"
+
+namespace vorn::ui::mainwnd {
+namespace {
+
+constexpr char kLanguageSetting[] = "LANGUAGE";
+constexpr char kAudioFile[] = "AudioFile.json";
+
+// The font table every language installs (sizes at 96 DPI).
+struct FontRow {
+    int id;  // -1: the default font
+    int size;
+    bool bold;
+    bool underline;
+};
+constexpr FontRow kFontTable[] = {
+    {-1, 13, false, false}, {0, 15, false, false}, {1, 14, false, true},  {2, 18, false, false},
+    {3, 30, false, false},  {4, 16, false, false}, {5, 20, false, false}, {6, 22, false, false},
+    {7, 14, false, false},  {8, 12, false, false}, {9, 11, false, false}, {10, 10, false, false},
+    {11, 28, false, false}, {50, 14, true, false}, {51, 16, true, false},
+};
+
+// Logos by language index; other languages keep the logo shown.
+constexpr const char* kLogos[] = {"file='main/logo_en.png'", "file='main/logo_cn.png'"};
+
+}  // namespace
+
+CMainWnd::CMainWnd(MainWndEnvironment environment) : env_(std::move(environment)) {
+    if (env_.companions == nullptr) {
+        env_.companions = &noCompanions_;
+    }
+    for (std::size_t i = 0; i < kWorkerSlotCount; ++i) {
+        workers_[i] = std::make_unique<platform::WorkerThread>("worker slot " + std::to_string(i),
+                                                               kWorkerStopMs);
+    }
+}
+
+CMainWnd::~CMainWnd() {
+    tray_.DeleteTrayIcon();
+    CResourceManager::GetInstance().SetTextQueryInterface(nullptr);  // it asked this window
+}
+
+void CMainWnd::InitWindow() {
+    platform::debugPrintf("InitWindow");
+    CResourceManager& resources = CResourceManager::GetInstance();
+    resources.SetTextQueryInterface(this);
+    resources.LoadLanguage("lan_cn.xml");
+    SetIcon(kTrayIconId);
+    tray_.CreateTrayIcon(this, kTrayIconId, kAppIdentity, UIMSG_TRAYICON);
+}
+
+void CMainWnd::Notify(TNotifyUI& msg) {
+    if (msg.sType == DUI_MSGTYPE_WINDOWINIT) {
+        onWindowInit();
+        return;
+    }
+    if (msg.sType == DUI_MSGTYPE_CLICK && msg.pSender != nullptr &&
+        msg.pSender->GetName() == "control_light_status") {
+        SetLightControl(!lightControlFlag_, true);
+        return;
+    }
+    WindowImplBase::Notify(msg);
+}
+
+void CMainWnd::OnClick(TNotifyUI& msg) {
+    // Closing the window keeps the program in the tray; with no tray it ends the program,
+    // since a hidden window could not be reached again.
+    if (msg.pSender->GetName() == "closebtn" && tray_.IsVisible()) {
+        closeAuxiliaryWindows();
+        ShowWindow(false);
+        return;
+    }
+    WindowImplBase::OnClick(msg);
+}
+
+void CMainWnd::onWindowInit() {
+    const AppMessageIds& ids = appMessageIds();
+    (void)ids;  // registered before anything can arrive
+    env_.companions->broadcast(kLightControlAnnounceName, 1, 1);
+
+    languages_ = readLanguageList(env_.defaultDataFolder + "Language.config");
+    const std::int64_t saved =
+        env_.settings != nullptr ? env_.settings->readInt(kLanguageSetting, -1) : -1;
+    ApplyLanguage(languageIndexForId(languages_, static_cast<int>(saved)));
+
+    const UiRect screen = windowHost().screenRect(this);
+    screenSize_ = {screen.width(), screen.height()};
+    if (tray_.IsVisible()) {
+        ShowWindow(false);
+    }
+    SetTimer(kTimerScaleFit, 100);
+    loadAudioLightData();
+}
+
+void CMainWnd::loadAudioLightData() {
+    const storage::Document user = storage::ReadDocument(env_.userFolder + kAudioFile);
+    audioLightData_ = user.state == storage::DocumentState::Read
+                          ? user.value
+                          : storage::ReadJsonFile(env_.defaultDataFolder + kAudioFile);
+}
+
+void CMainWnd::setLogo(int index) {
+    if (index < 0 || index >= static_cast<int>(std::size(kLogos))) {
+        return;
+    }
+    if (CControlUI* logo = m_pm.FindControl("device_logo_layout")) {
+        logo->SetBkImage(kLogos[index]);
+    }
+}
+
+void CMainWnd::installFontTable() {
+    // The skin's own face carries every script the program shows. The table is the main
+    // window's own: the dialogs keep the fonts their layouts give them.
+    const std::string face = m_pm.GetDefaultFontInfo().sFontName;
+    m_pm.RemoveAllFonts(false);
+    for (const FontRow& row : kFontTable) {
+        if (row.id < 0) {
+            m_pm.SetDefaultFont(face, row.size, row.bold, row.underline, false);
+        } else {
+            m_pm.AddFont(row.id, face, row.size, row.bold, row.underline, false);
+        }
+    }
+}
+
+void CMainWnd::ApplyLanguage(int index) {
+    if (index == languageIndex_ || index < 0 || index >= static_cast<int>(languages_.size())) {
+        return;
+    }
+    setLogo(index);
+    installFontTable();
+    languageIndex_ = index;
+    const LanguageEntry& entry = languages_[static_cast<std::size_t>(index)];
+    applyLanguage(entry);
+    if (env_.settings != nullptr && env_.settings->writeInt(kLanguageSetting, entry.id)) {
+        platform::debugPrintf("写成功！");
+    }
+    SetLightControl(lightControlFlag_, false);  // the flag's text in the new language
+    if (aboutWindow_ != 0) {
+        SendMessageTo(aboutWindow_, kMsgLanguage, 0, 0);
+    }
+    m_pm.NeedUpdate();
+}
+
+void CMainWnd::FitScale() {
+    const UiRect monitor = windowHost().screenRect(this);
+    const bool wasShown = IsWindowVisible() && !IsIconic();
+    scale_ = checkedScale(fitScaleForMonitor(monitor), "MAIN_WND DPI SET ERROR");
+    CPaintManagerUI::SetAllDPI(96);
+    ResizeClient(kMainWindowWidth, kMainWindowHeight);
+    CPaintManagerUI::SetAllDPI(scale_);
+    CenterWindow();
+    if (wasShown) {
+        ShowWindow(true);
+    }
+}
+
+void CMainWnd::SetLightControl(bool on, bool broadcast) {
+    lightControlFlag_ = on;
+    if (broadcast) {
+        env_.companions->broadcast(kLightControlAnnounceName, 1, on ? 1 : 0);
+    }
+    if (CControlUI* status = m_pm.FindControl("control_light_status")) {
+        status->SetText(on ? "control_light_on_text" : "control_light_off_text");
+    }
+}
+
+void CMainWnd::BringToFront() {
+    SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
+    ShowWindow(true);
+    SetTopmost(true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    SetTopmost(false);
+}
+
+void CMainWnd::ToggleFromTray() {
+    if (CControlUI* none = m_pm.FindControl("No_device_Link")) {
+        none->SetVisible(true);  // no device page exists yet
+    }
+    closeAuxiliaryWindows();
+    if (IsWindowVisible() && !IsIconic()) {
+        ShowWindow(false);
+        return;
+    }
+    ShowWindow(true);
+    FitScale();
+    BringToFront();
+    m_pm.NeedUpdate();
+}
+
+void CMainWnd::closeAuxiliaryWindows() {
+    // The menu may have closed itself since (choosing an item does): asked by handle.
+    if (auto* menu = dynamic_cast<CMenuWnd*>(CWindowWnd::FromHandle(trayMenu_))) {
+        menu->DestroyMenu();
+    }
+    trayMenu_ = 0;
+}
+
+void CMainWnd::onTrayMouse(std::intptr_t mouseMessage) {
+    if (mouseMessage == WM_LBUTTONUP) {
+        ToggleFromTray();
+    } else if (mouseMessage == WM_RBUTTONUP) {
+        SetTimer(kTimerTrayMenu, 10);
+    }
+}
+
+void CMainWnd::openTrayMenu() {
+    closeAuxiliaryWindows();
+    const IWindowHost& host = windowHost();
+    const UiRect screen = host.screenRect(this);
+    UiRect taskbar = taskbarRect(screen, host.workArea(this));
+    // The anchor rule speaks of the panel relative to the screen's corner.
+    if (!taskbar.isEmpty()) {
+        taskbar = {taskbar.left - screen.left, taskbar.top - screen.top,
+                   taskbar.right - screen.left, taskbar.bottom - screen.top};
+    }
+    UiPoint cursor = host.cursorPos();
+    cursor = {cursor.x - screen.left, cursor.y - screen.top};
+    MenuAnchor anchor = trayMenuAnchor(taskbar, cursor);
+    anchor.point = {anchor.point.x + screen.left, anchor.point.y + screen.top};
+    CMenuWnd* menu =
+        CMenuWnd::CreateMenu(nullptr, "menu.xml", anchor.point, &m_pm, nullptr, anchor.alignment);
+    trayMenu_ = menu != nullptr ? menu->GetHWND() : 0;
+}
+
+void CMainWnd::onMenuCommand(const MenuCmd& command) {
+    if (command.szName == "exit") {
+        closeAuxiliaryWindows();
+        Close(0);
+    } else if (command.szName == "about_menu") {
+        ShowAboutWindow(this, aboutWindow_);
+    } else if (command.szName == "setwnd_menu") {
+        platform::debugPrintf("setwnd_menu: the settings window is not part of this build yet");
+    }
+}
+
+void CMainWnd::sendWorkToolReport() {
+    if (!env_.companions->isRunning(Companion::WorkTool)) {
+        return;
+    }
+    const auto block = workToolReport(catalogue::kDeviceCatalogue.options);
+    env_.companions->copyData(Companion::WorkTool, kWorkToolReportKind, block);
+}
+
+void CMainWnd::onCopyData(std::uint64_t dwData, const std::vector<std::uint8_t>& data) {
+    if (data.empty()) {
+        return;
+    }
+    if (dwData == 1) {
+        audioBuffers_[0] = data;
+    } else if (dwData == 2) {
+        audioBuffers_[1] = data;
+    }
+}
+
+void CMainWnd::onTimer(unsigned id) {
+    KillTimer(id);  // every timer of the main window runs once
+    switch (id) {
+        case kTimerScaleFit:
+            FitScale();
+            m_pm.NeedUpdate();
+            break;
+        case kTimerTrayMenu:
+            openTrayMenu();
+            break;
+        case kTimerGameLight:
+            break;  // the saved light mode returns with the device pages
+        default:
+            break;
+    }
+}
+
+bool CMainWnd::handleRegistered(std::uint32_t message, std::uintptr_t wParam,
+                                std::intptr_t lParam) {
+    const AppMessageIds& ids = appMessageIds();
+    if (message == ids.app) {
+        platform::debugPrintf("软件标示 %u，%zxd%zxd", message, static_cast<std::size_t>(wParam),
+                              static_cast<std::size_t>(lParam));
+        BringToFront();
+        return true;
+    }
+    if (message == ids.companion0 || message == ids.companion1) {
+        return true;  // for the settings window, which is not part of this build yet
+    }
+    if (message == ids.lightControlRequest) {
+        if (wParam == 1) {
+            SetLightControl(lParam != 0, false);
+        }
+        return true;
+    }
+    if (message == ids.workToolRequest) {
+        sendWorkToolReport();
+        return true;
+    }
+    return false;
+}
+
+bool CMainWnd::handleAwakeMessage(std::uint32_t message, std::uintptr_t wParam,
+                                  std::intptr_t lParam, bool& handled) {
+    const AppMessageIds& ids = appMessageIds();
+    for (std::size_t i = 0; i < ids.keyHook.size(); ++i) {
+        if (message == ids.keyHook[i]) {
+            if (i == kKeyHookMsMacro) {
+                platform::debugPrintf("WM_HOOK_KEY_MSMACRO");
+            }
+            return true;  // key capture and macro recording come with the key pages
+        }
+    }
+    for (std::uint32_t game : ids.game) {
+        if (message == game) {
+            SetTimer(kTimerGameLight, 5000);
+            return true;
+        }
+    }
+    switch (message) {
+        case kMsgShowSettingProgress:
+            if (CControlUI* progress = m_pm.FindControl("setting_progress")) {
+                progress->SetVisible(true);
+            }
+            return true;
+        case kMsgLanguage:
+            ApplyLanguage(static_cast<int>(wParam));
+            return true;
+        case kMsgClearUpdateMark:
+            if (CControlUI* set = m_pm.FindControl("setbtn")) {
+                set->SetForeImage("");
+            }
+            return true;
+        case UIMSG_TRAYICON:
+            onTrayMouse(lParam);
+            return true;
+        case WM_MENUCLICK: {
+            auto* command = reinterpret_cast<MenuCmd*>(wParam);
+            if (command != nullptr) {
+                onMenuCommand(*command);
+                CPaintManagerUI::DeletePtr(command);
+            }
+            handled = true;
+            return true;
+        }
+        case kMsgDpiNotice:
+            platform::debugPrintf("界面 DPI 1发生变化");
+            return true;
+        case WM_DPICHANGED:
+            HandleDpiChanged(wParam, lParam);
+            scale_ = m_pm.GetDPIObj()->GetDPI();
+            CenterWindow();
+            platform::debugPrintf("界面 DPI 发生变化");
+            return true;
+        case WM_COPYDATA:
+            if (const auto* block = reinterpret_cast<const CopyDataBlock*>(lParam);
+                block != nullptr && block->data != nullptr) {
+                onCopyData(block->dwData, *block->data);
+            }
+            return true;
+        case WM_DISPLAYCHANGE:
+            platform::debugPrintf("显示器分辨率发生变化");
+            displayChanged_ = true;
+            FitScale();
+            return true;
+        case WM_TIMER:
+            onTimer(static_cast<unsigned>(wParam));
+            handled = true;
+            return true;
+        default:
+            return false;
+    }
+}
+
+intptr_t CMainWnd::HandleCustomMessage(std::uint32_t message, std::uintptr_t wParam,
+                                       std::intptr_t lParam, bool& handled) {
+    switch (message) {
+        case WM_ACTIVATE:
+            windowActive_ = wParam != 0;
+            return 0;
+        case WM_MOUSELEAVE:
+            platform::debugPrintf("鼠标移出");
+            return 0;
+        case WM_MOUSEHOVER:
+            platform::debugPrintf("鼠标移入");
+            return 0;
+        case WM_POWERBROADCAST:
+            if (wParam == kPowerResume) {
+                systemAwake_ = true;
+            } else if (wParam == kPowerSuspend) {
+                systemAwake_ = false;
+            }
+            return 0;
+        default:
+            break;
+    }
+    if (handleRegistered(message, wParam, lParam)) {
+        return 0;
+    }
+    if (systemAwake_) {
+        handleAwakeMessage(message, wParam, lParam, handled);
+        return 0;
+    }
+    // While the computer sleeps, hook, game and device messages are left alone; timers
+    // and the tray still take their turn so the window stays usable on waking.
+    (void)lParam;
+    return 0;
+}
+
+intptr_t CMainWnd::OnDestroy(bool& handled) {
+    platform::debugPrintf("退出测试");
+    shutdown();
+    tray_.DeleteTrayIcon();
+    if (platform::MessageLoop* loop = uiLoop()) {
+        loop->quit();
+    }
+    handled = true;
+    return 0;
+}
+
+void CMainWnd::shutdown() {
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    closeAuxiliaryWindows();
+    ShowWindow(false);
+    for (auto& worker : workers_) {
+        worker->requestStop();
+    }
+    for (auto& worker : workers_) {
+        worker->stop(kWorkerStopMs);
+    }
+    if (env_.companions->isRunning(Companion::AudioRecord)) {
+        for (std::uint32_t command : {2u, 4u, 5u}) {
+            env_.companions->send(Companion::AudioRecord, kAudioRecordMessageName, command, 0);
+        }
+    }
+}
+
+}  // namespace vorn::ui::mainwnd

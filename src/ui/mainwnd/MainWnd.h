@@ -1,0 +1,151 @@
+#pragma once
+// CMainWnd: the one top-level window of the program and the hub of its messages. It owns
+// the tray icon and its menu, the scale and the language, the light-control flag it shares
+// with other programs, the worker slots of the background threads, and answers the
+// private and registered messages of the system. The device selector and the device pages
+// come in through the window's skin ("XML_MAIN") and the dispatch of their controls.
+//
+// The window starts visible, hides itself at its first display and lives in the tray; a
+// left click on the tray icon, or a second start of the program, brings it back. Without a
+// tray it stays shown, since a hidden window could not be reached.
+
+#include <json/json.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/settings/SettingsStore.h"
+#include "platform/sync/WorkerThread.h"
+#include "ui/framework/LanguageList.h"
+#include "ui/framework/Menu.h"
+#include "ui/framework/TrayIcon.h"
+#include "ui/framework/WindowImplBase.h"
+#include "ui/mainwnd/CompanionLink.h"
+
+namespace vorn::ui::mainwnd {
+
+// Private messages of the system.
+inline constexpr std::uint32_t kMsgShowSettingProgress = 0x0C00;
+inline constexpr std::uint32_t kMsgLanguage = 0x0C11;
+inline constexpr std::uint32_t kMsgDeviceAdded = 0x0C12;
+inline constexpr std::uint32_t kMsgDeviceRemoved = 0x0C13;
+inline constexpr std::uint32_t kMsgOpenSettings = 0x0C15;
+inline constexpr std::uint32_t kMsgClearUpdateMark = 0x0C16;
+inline constexpr std::uint32_t kMsgKeyCapture = 0x041E;
+inline constexpr std::uint32_t kMsgDpiNotice = 0x04C8;
+
+// Power broadcasts (WM_POWERBROADCAST wParam).
+inline constexpr std::uintptr_t kPowerSuspend = 0x04;
+inline constexpr std::uintptr_t kPowerResume = 0x12;
+
+// Timers.
+inline constexpr unsigned kTimerScaleFit = 1011;
+inline constexpr unsigned kTimerTrayMenu = 1032;
+inline constexpr unsigned kTimerGameLight = 1066;
+
+inline constexpr std::size_t kWorkerSlotCount = 20;
+inline constexpr std::uint32_t kWorkerStopMs = 1000;
+inline constexpr unsigned kTrayIconId = 107;
+
+// Where the window finds what it needs outside itself.
+struct MainWndEnvironment {
+    ICompanionLink* companions = nullptr;         // null: no companions
+    platform::SettingsStore* settings = nullptr;  // the saved "LANGUAGE"; null: nothing kept
+    std::string defaultDataFolder;                // "Language.config", "AudioFile.json"
+    std::string userFolder;                       // the user's "AudioFile.json"
+};
+
+class CMainWnd : public WindowImplBase {
+  public:
+    explicit CMainWnd(MainWndEnvironment environment);
+    ~CMainWnd() override;
+
+    std::string GetWindowClassName() const override { return "MainWnd"; }
+    std::uint32_t GetClassStyle() const override { return 8; }  // double clicks
+    void InitWindow() override;
+    void Notify(TNotifyUI& msg) override;
+
+    // State that the rest of the program (and tests) read.
+    int GetScale() const { return scale_; }
+    int GetLanguageIndex() const { return languageIndex_; }
+    const std::vector<LanguageEntry>& GetLanguages() const { return languages_; }
+    bool GetLightControlFlag() const { return lightControlFlag_; }
+    bool IsSystemAwake() const { return systemAwake_; }
+    bool IsWindowActive() const { return windowActive_; }
+    CTrayIcon& GetTrayIcon() { return tray_; }
+    UiSize GetScreenSize() const { return screenSize_; }
+    const std::vector<std::uint8_t>& GetAudioBuffer(int which) const {
+        return audioBuffers_[which == 0 ? 0 : 1];
+    }
+    // The worker slots: slot 0 runs the device scan, slot 8 the light synchronisation.
+    platform::WorkerThread& WorkerSlot(std::size_t index) { return *workers_[index]; }
+
+    // Applies language index (step of the language list): logo, fonts, texts, the saved
+    // "LANGUAGE" value. Nothing happens for the current index or one outside the list.
+    void ApplyLanguage(int index);
+    // Fits the scale to the monitor that holds the window and sizes the window for it.
+    void FitScale();
+    // Sets the light-control flag and the text of "control_light_status"; broadcast tells
+    // other programs (a click does, a request from another program does not).
+    void SetLightControl(bool on, bool broadcast);
+    // Hides a shown window, shows a hidden or minimised one (the tray icon's left click).
+    void ToggleFromTray();
+    // Restores the window and raises it without leaving it on top (a second start).
+    void BringToFront();
+
+  protected:
+    std::string GetSkinFile() const override { return "XML_MAIN"; }
+    intptr_t HandleCustomMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
+                                 bool& handled) override;
+    intptr_t OnDestroy(bool& handled) override;
+    void OnClick(TNotifyUI& msg) override;
+
+  private:
+    void onWindowInit();
+    // The messages that are handled only while the computer is awake; false when message
+    // is none of them.
+    bool handleAwakeMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
+                            bool& handled);
+    bool handleRegistered(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+    void onTimer(unsigned id);
+    void onTrayMouse(std::intptr_t mouseMessage);
+    void openTrayMenu();
+    void onMenuCommand(const MenuCmd& command);
+    void onCopyData(std::uint64_t dwData, const std::vector<std::uint8_t>& data);
+    void sendWorkToolReport();
+    void loadAudioLightData();
+    void shutdown();
+    void closeAuxiliaryWindows();
+    void setLogo(int index);
+    void installFontTable();
+
+    MainWndEnvironment env_;
+    NoCompanionLink noCompanions_;
+    CTrayIcon tray_;
+    UiWindowHandle trayMenu_ = 0;
+    UiWindowHandle aboutWindow_ = 0;
+    std::vector<LanguageEntry> languages_;
+    int languageIndex_ = -1;
+    int scale_ = 96;
+    bool lightControlFlag_ = true;
+    bool systemAwake_ = true;
+    bool windowActive_ = false;
+    bool displayChanged_ = false;
+    bool shutDown_ = false;
+    UiSize screenSize_;
+    Json::Value audioLightData_;
+    std::array<std::vector<std::uint8_t>, 2> audioBuffers_;
+    std::array<std::unique_ptr<platform::WorkerThread>, kWorkerSlotCount> workers_;
+};
+
+// The main window's private message that carries a CopyData block from another program:
+// lParam points at a CopyDataBlock, valid while the message is handled.
+struct CopyDataBlock {
+    std::uint64_t dwData = 0;
+    const std::vector<std::uint8_t>* data = nullptr;
+};
+
+}  // namespace vorn::ui::mainwnd
