@@ -112,3 +112,23 @@ TEST(SessionBus, CopyDataHandsOverTheExactBytesAndAnAbsentPeerIsSaidSo) {
                                     block, 500),
               -ENOENT);
 }
+
+TEST(SessionBus, ASignalForOneProgramReachesOnlyIt) {
+    CONNECT_OR_SKIP(audio);
+    CONNECT_OR_SKIP(other);
+    CONNECT_OR_SKIP(application);
+    const std::string name = std::string(kAudioRecordName) + ".Test5";
+    ASSERT_EQ(audio->claimName(name), NameClaim::Owned);
+    EXPECT_TRUE(application->hasOwner(name));
+    EXPECT_FALSE(application->hasOwner(name + ".Nobody"));
+    std::vector<RegisteredSignal> toAudio, toOther;
+    audio->listen([&](const RegisteredSignal& s) { toAudio.push_back(s); });
+    other->listen([&](const RegisteredSignal& s) { toOther.push_back(s); });
+
+    ASSERT_EQ(application->signalTo(name, "{4695579F-999A-41d4-9FAF-EFFCE93EBE19}", 4, 0), 0);
+    ASSERT_TRUE(dispatchUntil(*audio, [&] { return !toAudio.empty(); }));
+    EXPECT_EQ(toAudio[0].wParam, 4u);
+    other->waitAndDispatch(100);
+    EXPECT_TRUE(toOther.empty());
+    EXPECT_EQ(application->signalTo(name + ".Nobody", "x", 0, 0), -ENOENT);
+}

@@ -123,6 +123,46 @@ int SessionBus::broadcast(std::string_view name, std::uint32_t wParam, std::int6
     return r < 0 ? r : 0;
 }
 
+int SessionBus::signalTo(const std::string& destination, std::string_view name,
+                         std::uint32_t wParam, std::int64_t lParam) {
+    if (!hasOwner(destination)) {
+        return -ENOENT;
+    }
+    const std::string text(name);
+    sd_bus_message* signal = nullptr;
+    int r = sd_bus_message_new_signal(connection_->bus, &signal, kApplicationPath,
+                                      kMessagesInterface, kRegisteredSignal);
+    if (r >= 0) {
+        r = sd_bus_message_set_destination(signal, destination.c_str());
+    }
+    if (r >= 0) {
+        r = sd_bus_message_append(signal, "sux", text.c_str(), wParam, lParam);
+    }
+    if (r >= 0) {
+        r = sd_bus_send(connection_->bus, signal, nullptr);
+    }
+    if (r >= 0) {
+        r = sd_bus_flush(connection_->bus);
+    }
+    sd_bus_message_unref(signal);
+    return r < 0 ? r : 0;
+}
+
+bool SessionBus::hasOwner(const std::string& name) {
+    sd_bus_error error = SD_BUS_ERROR_NULL;
+    sd_bus_message* reply = nullptr;
+    int owned = 0;
+    const int r = sd_bus_call_method(connection_->bus, "org.freedesktop.DBus",
+                                     "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                                     "NameHasOwner", &error, &reply, "s", name.c_str());
+    if (r >= 0 && sd_bus_message_read(reply, "b", &owned) < 0) {
+        owned = 0;
+    }
+    sd_bus_error_free(&error);
+    sd_bus_message_unref(reply);
+    return owned != 0;
+}
+
 int SessionBus::listen(RegisteredHandler handler) {
     connection_->onRegistered = std::move(handler);
     if (connection_->match != nullptr) {

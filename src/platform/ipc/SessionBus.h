@@ -57,6 +57,11 @@ class SessionBus {
     // Broadcasts a registered message to every program on the bus (this one included, as
     // a broadcast to all applications reaches the sender too). Written out before return.
     int broadcast(std::string_view name, std::uint32_t wParam, std::int64_t lParam);
+    // The same signal for one program only (its bus name); -ENOENT when it does not run.
+    int signalTo(const std::string& destination, std::string_view name, std::uint32_t wParam,
+                 std::int64_t lParam);
+    // Whether some program owns the well-known name now.
+    bool hasOwner(const std::string& name);
     // Calls handler for every registered message broadcast on the bus, from any sender.
     int listen(RegisteredHandler handler);
 

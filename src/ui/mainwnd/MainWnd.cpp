@@ -98,7 +98,8 @@ void CMainWnd::onWindowInit() {
     languages_ = readLanguageList(env_.defaultDataFolder + "Language.config");
     const std::int64_t saved =
         env_.settings != nullptr ? env_.settings->readInt(kLanguageSetting, -1) : -1;
-    ApplyLanguage(languageIndexForId(languages_, static_cast<int>(saved)));
+    const int named = languageIndexForName(languages_, env_.languageName);
+    ApplyLanguage(named >= 0 ? named : languageIndexForId(languages_, static_cast<int>(saved)));
 
     const UiRect screen = windowHost().screenRect(this);
     screenSize_ = {screen.width(), screen.height()};

@@ -56,6 +56,7 @@ struct MainWndEnvironment {
     platform::SettingsStore* settings = nullptr;  // the saved "LANGUAGE"; null: nothing kept
     std::string defaultDataFolder;                // "Language.config", "AudioFile.json"
     std::string userFolder;                       // the user's "AudioFile.json"
+    std::string languageName;                     // chosen at start ("en"); empty: the saved one
 };
 
 class CMainWnd : public WindowImplBase {
