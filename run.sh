@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Release build and runs the program.
-#   ./run.sh                    the main job
+#   ./run.sh                    the program on emulated devices (vorn --demo); without a
+#                               display it writes a picture of its window to vorn-main.png
 #   ./run.sh PROGRAM ARGS...    one of the project's programs, e.g. ./run.sh vornctl list
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -12,7 +13,11 @@ cmake --build --preset release -j"$(nproc)" >/dev/null
 
 bin="build/release/bin"
 if [[ $# -eq 0 ]]; then
-    exec "$bin/vornctl" catalogue
+    if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+        # No desktop to show the window on: render it once and say where the picture is.
+        exec "$bin/vorn" --demo --screenshot "$PWD/vorn-main.png"
+    fi
+    exec "$bin/vorn" --demo
 fi
 program="$1"
 shift
