@@ -4,13 +4,20 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/debug/DebugSink.h"
+#include "platform/ipc/SleepWatcher.h"
 #include "platform/paths/Paths.h"
 #include "platform/settings/SettingsStore.h"
 #include "shell/BusCompanionLink.h"
@@ -36,19 +43,71 @@ bool hasDisplay() {
     return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
 }
 
-// Handles the bus on the UI thread whenever it has something to read.
+// Handles a bus connection on the UI thread whenever it has something to read; nothing
+// wakes while the bus is quiet.
 class BusPump {
   public:
-    explicit BusPump(platform::ipc::SessionBus& bus)
-        : bus_(bus), notifier_(bus.descriptor(), QSocketNotifier::Read) {
-        QObject::connect(&notifier_, &QSocketNotifier::activated, [this] { bus_.dispatch(); });
+    BusPump(int descriptor, std::function<void()> dispatch)
+        : dispatch_(std::move(dispatch)), notifier_(descriptor, QSocketNotifier::Read) {
+        QObject::connect(&notifier_, &QSocketNotifier::activated, [this] { dispatch_(); });
         // Anything that arrived while the bus was used before the loop ran.
-        QTimer::singleShot(0, [this] { bus_.dispatch(); });
+        QTimer::singleShot(0, [this] { dispatch_(); });
     }
 
   private:
-    platform::ipc::SessionBus& bus_;
+    std::function<void()> dispatch_;
     QSocketNotifier notifier_;
+};
+
+// Ends the program in order (workers stopped, companions told) when the session ends or the
+// user interrupts it: the signal only writes a byte, the loop does the rest.
+class QuitOnSignal {
+  public:
+    explicit QuitOnSignal(std::function<void()> quit) : quit_(std::move(quit)) {
+        if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
+            return;
+        }
+        writeEnd() = pipe_[1];
+        notifier_ = std::make_unique<QSocketNotifier>(pipe_[0], QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
+            char byte = 0;
+            while (::read(pipe_[0], &byte, 1) > 0) {
+            }
+            quit_();
+        });
+        struct sigaction action {};
+        action.sa_handler = [](int) {
+            const char byte = 1;
+            [[maybe_unused]] const ssize_t n = ::write(writeEnd(), &byte, 1);
+        };
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            sigaction(signal, &action, nullptr);
+        }
+    }
+    ~QuitOnSignal() {
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            std::signal(signal, SIG_DFL);
+        }
+        notifier_.reset();
+        if (pipe_[0] >= 0) {
+            ::close(pipe_[0]);
+            ::close(pipe_[1]);
+        }
+        writeEnd() = -1;
+    }
+    QuitOnSignal(const QuitOnSignal&) = delete;
+    QuitOnSignal& operator=(const QuitOnSignal&) = delete;
+
+  private:
+    static int& writeEnd() {
+        static int fd = -1;
+        return fd;
+    }
+    std::function<void()> quit_;
+    int pipe_[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 }  // namespace
@@ -91,7 +150,7 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
     ui::qt::QtUi qtUi(platform::programFolder() + "Font/");
     ui::CPaintManagerUI::SetResourcePath(platform::skinFolder());
-    ui::mainwnd::appMessageIds();
+    platform::debugPrintf("软件标示：%u", ui::mainwnd::appMessageIds().app);
 
     std::unique_ptr<BusCompanionLink> companions;
     if (instance.bus) {
@@ -117,9 +176,36 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     std::unique_ptr<BusPump> pump;
     if (instance.bus) {
         bridge = std::make_unique<MessageBridge>(*instance.bus, *window);
-        pump = std::make_unique<BusPump>(*instance.bus);
+        pump = std::make_unique<BusPump>(instance.bus->descriptor(),
+                                         [&bus = *instance.bus] { bus.dispatch(); });
+    }
+    // Suspend and resume reach the window as the power broadcasts it acts on.
+    ui::UiWindowHandle handle = window->GetHWND();
+    std::unique_ptr<platform::ipc::SleepWatcher> sleep;
+    std::unique_ptr<BusPump> sleepPump;
+    if (!screenshot) {
+        int sleepError = 0;
+        sleep = platform::ipc::SleepWatcher::watch(
+            [handle](bool suspending) {
+                ui::CWindowWnd::PostMessageTo(
+                    handle, ui::WM_POWERBROADCAST,
+                    suspending ? ui::mainwnd::kPowerSuspend : ui::mainwnd::kPowerResume);
+            },
+            platform::ipc::SleepWatcher::Bus::System, &sleepError);
+        if (sleep) {
+            sleepPump = std::make_unique<BusPump>(sleep->descriptor(),
+                                                  [&watcher = *sleep] { watcher.dispatch(); });
+        } else {
+            platform::debugPrintf("no system bus (%s): suspend and resume are not seen",
+                                  std::strerror(-sleepError));
+        }
     }
     window->ShowWindow(true);
+    QuitOnSignal quitOnSignal([handle] {
+        if (ui::CWindowWnd* main = ui::CWindowWnd::FromHandle(handle)) {
+            main->DestroyWindow();
+        }
+    });
 
     int status = 0;
     if (screenshot) {
@@ -139,6 +225,8 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (window->IsWindow()) {
         window->DestroyWindow();
     }
+    sleepPump.reset();
+    pump.reset();
     bridge.reset();
     window.reset();
     return status != 0 ? status : loopStatus;

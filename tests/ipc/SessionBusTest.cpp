@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <thread>
@@ -12,6 +13,7 @@
 
 #include "platform/ipc/BusNames.h"
 #include "platform/ipc/SessionBus.h"
+#include "platform/ipc/SleepWatcher.h"
 
 using namespace vorn::platform::ipc;
 
@@ -131,4 +133,27 @@ TEST(SessionBus, ASignalForOneProgramReachesOnlyIt) {
     other->waitAndDispatch(100);
     EXPECT_TRUE(toOther.empty());
     EXPECT_EQ(application->signalTo(name + ".Nobody", "x", 0, 0), -ENOENT);
+}
+
+TEST(SleepWatcher, SuspendAndResumeAsTheLoginManagerAnnouncesThem) {
+    std::vector<bool> seen;
+    auto watcher = SleepWatcher::watch([&](bool suspending) { seen.push_back(suspending); },
+                                       SleepWatcher::Bus::Session);
+    if (!watcher) {
+        GTEST_SKIP() << "no session bus (run the tests under dbus-run-session)";
+    }
+    const char* emit =
+        "gdbus emit --session --object-path /org/freedesktop/login1 "
+        "--signal org.freedesktop.login1.Manager.PrepareForSleep %s >/dev/null 2>&1";
+    char command[256];
+    std::snprintf(command, sizeof command, emit, "true");
+    if (std::system(command) != 0) {
+        GTEST_SKIP() << "gdbus is not installed";
+    }
+    std::snprintf(command, sizeof command, emit, "false");
+    ASSERT_EQ(std::system(command), 0);
+    for (int i = 0; i < 200 && seen.size() < 2; ++i) {
+        watcher->waitAndDispatch(10);
+    }
+    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }

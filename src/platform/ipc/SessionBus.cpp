@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/debug/DebugSink.h"
+#include "platform/ipc/BusDispatch.h"
 #include "platform/ipc/BusNames.h"
 
 namespace vorn::platform::ipc {
@@ -228,25 +229,11 @@ std::uint64_t SessionBus::timeoutUs() const {
 }
 
 int SessionBus::dispatch() {
-    int handled = 0;
-    for (;;) {
-        const int r = sd_bus_process(connection_->bus, nullptr);
-        if (r < 0) {
-            return r;
-        }
-        if (r == 0) {
-            return handled;
-        }
-        ++handled;
-    }
+    return dispatchAll(connection_->bus);
 }
 
 int SessionBus::waitAndDispatch(std::uint32_t timeoutMs) {
-    const int r = sd_bus_wait(connection_->bus, std::uint64_t{timeoutMs} * 1000);
-    if (r < 0 && r != -EINTR) {
-        return r;
-    }
-    return dispatch();
+    return waitAndDispatchAll(connection_->bus, timeoutMs);
 }
 
 }  // namespace vorn::platform::ipc
