@@ -5,7 +5,7 @@ VORN_PACKAGES=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libjsoncpp-dev libudev-dev libpugixml-dev libsystemd-dev
-    qt6-base-dev qt6-svg-dev fonts-wqy-microhei
+    qt6-base-dev qt6-svg-dev fonts-wqy-microhei fonts-dejavu-core fonts-tlwg-loma-ttf
     dbus dbus-bin libglib2.0-bin
 )
 

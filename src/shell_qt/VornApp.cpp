@@ -20,10 +20,12 @@
 #include "platform/ipc/SleepWatcher.h"
 #include "platform/paths/Paths.h"
 #include "platform/settings/SettingsStore.h"
+#include "shell/ApplicationFonts.h"
 #include "shell/BusCompanionLink.h"
 #include "shell/MessageBridge.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartOptions.h"
+#include "shell_qt/QtFontRegistry.h"
 #include "ui/framework/PaintManager.h"
 #include "ui/framework/ResourceManager.h"
 #include "ui/mainwnd/AppMessages.h"
@@ -148,7 +150,11 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
-    ui::qt::QtUi qtUi(platform::programFolder() + "Font/");
+    // The eight fonts of the program's table, not every file of the folder.
+    ui::qt::QtUi qtUi("");
+    QtFontRegistry fontRegistry;
+    ApplicationFonts fonts(fontRegistry);
+    fonts.load(platform::programFolder());
     ui::CPaintManagerUI::SetResourcePath(platform::skinFolder());
     platform::debugPrintf("软件标示：%u", ui::mainwnd::appMessageIds().app);
 

@@ -10,6 +10,9 @@
 namespace vorn::ui::qt {
 
 int addFontFolder(const std::string& folder) {
+    if (folder.empty()) {
+        return 0;  // the program adds its fonts itself
+    }
     QDir dir(QString::fromStdString(folder));
     if (!dir.exists()) {
         platform::debugPrintf("font folder %s not found", folder.c_str());

@@ -10,7 +10,7 @@ namespace vorn::ui::qt {
 
 // Adds every .ttf/.otf/.ttc file of the folder to the application fonts. Files that are
 // missing or cannot be loaded are skipped (with a diagnostic line). Answers how many were
-// added.
+// added. An empty folder name adds nothing.
 int addFontFolder(const std::string& folder);
 
 class QtTextMeasurer final : public ITextMeasurer {
