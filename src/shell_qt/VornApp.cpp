@@ -168,7 +168,8 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     env.settings = screenshot ? nullptr : &settings;
     env.defaultDataFolder = platform::defaultDataFolder();
     env.userFolder = platform::userFolder();
-    env.languageName = options->language == "zh" ? "zh" : options->language;
+    env.languageName = options->language;
+    env.programPath = platform::programFolder() + "vorn";
 
     auto window = std::make_unique<ui::mainwnd::CMainWnd>(env);
     if (!window->Create(nullptr, ui::mainwnd::kAppIdentity, kMainWindowStyle, 0, 0, 0, 800, 572)) {

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/settings/Autostart.h"
 #include "platform/settings/SettingsStore.h"
 #include "support/TempHome.h"
 #include "ui/framework/Control.h"
@@ -83,6 +84,7 @@ class MainWndTest : public ::testing::Test {
         env.settings = &settings;
         env.defaultDataFolder = kResources + "/DefaultData/";
         env.userFolder = (home.root() / "user/").string();
+        env.programPath = "/opt/vorn \"1\"/vorn";
         window = std::make_unique<CMainWnd>(env);
         EXPECT_TRUE(
             window->Create(nullptr, kAppIdentity, WS_POPUP | WS_VISIBLE, 0, 0, 0, 800, 572));
@@ -296,4 +298,20 @@ TEST_F(MainWndTest, ShutdownEndsWithinItsBoundEvenWhenAWorkerOverruns) {
     while (!*overrunDone) {  // the detached worker ends on its own
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+}
+
+TEST_F(MainWndTest, TrayMenuSwitchesTheStartWithTheDesktop) {
+    CMainWnd& w = start();
+    const fs::path entry = home.configHome() / "autostart" / "io.vorn.Vorn.desktop";
+    EXPECT_EQ(platform::autostartEntryPath(), entry.string());
+    EXPECT_FALSE(platform::isAutostartEnabled());
+    w.SendMessage(WM_MENUCLICK,
+                  reinterpret_cast<std::uintptr_t>(new MenuCmd{"autostart_menu", "", "", true}));
+    EXPECT_TRUE(platform::isAutostartEnabled());
+    const std::string text = test::readBytes(entry);
+    EXPECT_NE(text.find("\nExec=\"/opt/vorn \\\\\"1\\\\\"/vorn\"\n"), std::string::npos) << text;
+    EXPECT_EQ(text.rfind("[Desktop Entry]\nType=Application\n", 0), 0u);
+    w.SendMessage(WM_MENUCLICK,
+                  reinterpret_cast<std::uintptr_t>(new MenuCmd{"autostart_menu", "", "", false}));
+    EXPECT_FALSE(fs::exists(entry));
 }

@@ -1,11 +1,14 @@
 #include "ui/mainwnd/MainWnd.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <iterator>
 #include <thread>
 
 #include "catalogue/StandardCatalogue.h"
 #include "platform/debug/DebugSink.h"
+#include "platform/settings/Autostart.h"
 #include "storage/DataFile.h"
 #include "ui/framework/Control.h"
 #include "ui/framework/ResourceManager.h"
@@ -235,8 +238,14 @@ void CMainWnd::openTrayMenu() {
     cursor = {cursor.x - screen.left, cursor.y - screen.top};
     MenuAnchor anchor = trayMenuAnchor(taskbar, cursor);
     anchor.point = {anchor.point.x + screen.left, anchor.point.y + screen.top};
-    CMenuWnd* menu =
-        CMenuWnd::CreateMenu(nullptr, "menu.xml", anchor.point, &m_pm, nullptr, anchor.alignment);
+    menuChecks_ = {{"autostart_menu", platform::isAutostartEnabled()}};
+    CMenuWnd* menu = CMenuWnd::CreateMenu(nullptr, "menu.xml", anchor.point, &m_pm, &menuChecks_,
+                                          anchor.alignment);
+    if (menu != nullptr && env_.programPath.empty()) {
+        if (CMenuElementUI* item = menu->FindItem("autostart_menu")) {
+            item->SetVisible(false);  // nothing to start
+        }
+    }
     trayMenu_ = menu != nullptr ? menu->GetHWND() : 0;
 }
 
@@ -246,6 +255,12 @@ void CMainWnd::onMenuCommand(const MenuCmd& command) {
         Close(0);
     } else if (command.szName == "about_menu") {
         ShowAboutWindow(this, aboutWindow_);
+    } else if (command.szName == "autostart_menu") {
+        if (!env_.programPath.empty() &&
+            !platform::setAutostartEnabled(command.bChecked, env_.programPath)) {
+            platform::debugPrintf("%s not written: %s", platform::autostartEntryPath().c_str(),
+                                  std::strerror(errno));
+        }
     } else if (command.szName == "setwnd_menu") {
         platform::debugPrintf("setwnd_menu: the settings window is not part of this build yet");
     }

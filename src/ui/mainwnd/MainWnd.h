@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,7 @@ struct MainWndEnvironment {
     std::string defaultDataFolder;                // "Language.config", "AudioFile.json"
     std::string userFolder;                       // the user's "AudioFile.json"
     std::string languageName;                     // chosen at start ("en"); empty: the saved one
+    std::string programPath;  // what the autostart entry starts; empty: no autostart item
 };
 
 class CMainWnd : public WindowImplBase {
@@ -127,6 +129,7 @@ class CMainWnd : public WindowImplBase {
     NoCompanionLink noCompanions_;
     CTrayIcon tray_;
     UiWindowHandle trayMenu_ = 0;
+    std::map<std::string, bool> menuChecks_;
     UiWindowHandle aboutWindow_ = 0;
     std::vector<LanguageEntry> languages_;
     int languageIndex_ = -1;
