@@ -25,6 +25,7 @@
 #include "shell/MessageBridge.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartOptions.h"
+#include "shell_qt/QtFileDialogs.h"
 #include "shell_qt/QtFontRegistry.h"
 #include "ui/framework/PaintManager.h"
 #include "ui/framework/ResourceManager.h"
@@ -152,6 +153,8 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
     // The eight fonts of the program's table, not every file of the folder.
     ui::qt::QtUi qtUi("");
+    QtFileDialogs fileDialogs;
+    platform::setFileDialogs(&fileDialogs);
     QtFontRegistry fontRegistry;
     ApplicationFonts fonts(fontRegistry);
     fonts.load(platform::programFolder());
@@ -236,6 +239,7 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     pump.reset();
     bridge.reset();
     window.reset();
+    platform::setFileDialogs(nullptr);
     return status != 0 ? status : loopStatus;
 }
 

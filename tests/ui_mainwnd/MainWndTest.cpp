@@ -13,8 +13,10 @@
 
 #include "platform/settings/Autostart.h"
 #include "platform/settings/SettingsStore.h"
+#include "platform/shell/FileDialogs.h"
 #include "support/TempHome.h"
 #include "ui/framework/Control.h"
+#include "ui/framework/Layouts.h"
 #include "ui/framework/Menu.h"
 #include "ui/framework/PaintManager.h"
 #include "ui/framework/ResourceManager.h"
@@ -314,4 +316,60 @@ TEST_F(MainWndTest, TrayMenuSwitchesTheStartWithTheDesktop) {
     w.SendMessage(WM_MENUCLICK,
                   reinterpret_cast<std::uintptr_t>(new MenuCmd{"autostart_menu", "", "", false}));
     EXPECT_FALSE(fs::exists(entry));
+}
+
+TEST_F(MainWndTest, SkinFrameColoursAndPicturesReachTheBackgroundAndArePicturesNoted) {
+    CMainWnd& w = start();
+    control("skinbtn")->Activate();
+    ui.loop().runPending();
+    auto* frame = dynamic_cast<CSkinFrame*>(CWindowWnd::FromHandle(w.GetSkinFrame()));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetWindowClassName(), "UISkinFrame");
+    EXPECT_EQ(frame->GetStyle(), 0x90000000u);
+    EXPECT_EQ(frame->GetExStyle(), 0x08000088u);
+    const auto inFrame = [&](const char* name) {
+        return frame->GetPaintManager().FindControl(name);
+    };
+    CControlUI* root = control("root");
+    const std::string ini = (home.root() / "user" / "main.ini").string();
+    fs::create_directories(home.root() / "user");
+
+    inFrame("skin_color")->Activate();
+    EXPECT_EQ(dynamic_cast<CTabLayoutUI*>(inFrame("skin_tab"))->GetCurSel(), 1);
+    inFrame("skin_color_btn")->Activate();
+    EXPECT_EQ(root->GetBkColor(), 0xFF15171Cu);
+    EXPECT_EQ(root->GetBkImage(), "");
+    EXPECT_FALSE(fs::exists(ini));  // a colour is not noted
+
+    inFrame("skin_image")->Activate();
+    inFrame("skin_image_btn")->Activate();
+    EXPECT_EQ(root->GetBkColor(), 0u);
+    EXPECT_EQ(root->GetBkImage(), inFrame("skin_image_btn")->GetUserData());
+    EXPECT_EQ(test::readBytes(ini),
+              "[SKINIMAGE]\nFLAGS=1\nIMAGE=" + inFrame("skin_image_btn")->GetUserData() + "\n");
+
+    inFrame("skin_reset")->Activate();
+    EXPECT_EQ(root->GetBkImage(), "common/background.png");
+    EXPECT_EQ(test::readBytes(ini), "[SKINIMAGE]\nFLAGS=0\nIMAGE=common/background.png\n");
+
+    platform::ScriptedFileDialogs dialogs;
+    dialogs.answers = {std::nullopt, std::string("/home/me/wall.png")};
+    platform::setFileDialogs(&dialogs);
+    inFrame("skin_Custom")->Activate();  // cancelled: nothing changes
+    EXPECT_EQ(root->GetBkImage(), "common/background.png");
+    inFrame("skin_Custom")->Activate();
+    platform::setFileDialogs(nullptr);
+    EXPECT_EQ(root->GetBkImage(), "/home/me/wall.png");
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[0].filter, "(*.png) | *.png |(*.*)|*.*||");
+    EXPECT_EQ(dialogs.asked[0].defaultExtension, "png");
+    EXPECT_EQ(test::readBytes(ini), "[SKINIMAGE]\nFLAGS=0\nIMAGE=common/background.png\n");
+
+    // One frame at a time; the tray's click closes it with the other auxiliary windows.
+    const UiWindowHandle open = w.GetSkinFrame();
+    control("skinbtn")->Activate();
+    EXPECT_EQ(w.GetSkinFrame(), open);
+    w.GetTrayIcon().OnTrayMouse(WM_LBUTTONUP);
+    ui.loop().runPending();
+    EXPECT_EQ(w.GetSkinFrame(), 0u);
 }

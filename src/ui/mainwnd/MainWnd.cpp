@@ -56,6 +56,7 @@ CMainWnd::CMainWnd(MainWndEnvironment environment) : env_(std::move(environment)
 }
 
 CMainWnd::~CMainWnd() {
+    skinChangeNotices().remove(this);
     tray_.DeleteTrayIcon();
     CResourceManager::GetInstance().SetTextQueryInterface(nullptr);  // it asked this window
 }
@@ -65,6 +66,7 @@ void CMainWnd::InitWindow() {
     CResourceManager& resources = CResourceManager::GetInstance();
     resources.SetTextQueryInterface(this);
     resources.LoadLanguage("lan_cn.xml");
+    skinChangeNotices().add(this);
     SetIcon(kTrayIconId);
     tray_.CreateTrayIcon(this, kTrayIconId, kAppIdentity, UIMSG_TRAYICON);
 }
@@ -85,9 +87,14 @@ void CMainWnd::Notify(TNotifyUI& msg) {
 void CMainWnd::OnClick(TNotifyUI& msg) {
     // Closing the window keeps the program in the tray; with no tray it ends the program,
     // since a hidden window could not be reached again.
-    if (msg.pSender->GetName() == "closebtn" && tray_.IsVisible()) {
+    const std::string name = msg.pSender->GetName();
+    if (name == "closebtn" && tray_.IsVisible()) {
         closeAuxiliaryWindows();
         ShowWindow(false);
+        return;
+    }
+    if (name == "skinbtn") {
+        openSkinFrame(msg.pSender);
         return;
     }
     WindowImplBase::OnClick(msg);
@@ -208,7 +215,48 @@ void CMainWnd::ToggleFromTray() {
     m_pm.NeedUpdate();
 }
 
+UiWindowHandle CMainWnd::GetSkinFrame() const {
+    return CWindowWnd::FromHandle(skinFrame_) != nullptr ? skinFrame_ : 0;
+}
+
+void CMainWnd::openSkinFrame(CControlUI* button) {
+    if (GetSkinFrame() != 0) {
+        return;
+    }
+    auto* frame = new CSkinFrame(env_.userFolder);
+    if (!frame->Create(this, "skinframe", 0x90000000u, 0x08000088u)) {
+        delete frame;
+        return;
+    }
+    // Below the button, its right edge under the button's.
+    const UiRect window = GetWindowRect();
+    const UiRect at = button->GetPos();
+    const UiSize size = frame->GetClientSize();
+    const int right = window.left + at.right;
+    const int top = window.top + at.bottom + 4;
+    frame->MoveWindow({right - size.cx, top, right, top + size.cy});
+    skinFrame_ = frame->GetHWND();
+}
+
+void CMainWnd::OnSkinChanged(const SkinChangedParam& change) {
+    CControlUI* root = m_pm.FindControl("root");
+    if (root == nullptr) {
+        return;
+    }
+    if (change.colour) {
+        root->SetBkColor(change.colourValue);
+        root->SetBkImage("");
+    } else {
+        root->SetBkColor(0);
+        root->SetBkImage(change.image);
+    }
+}
+
 void CMainWnd::closeAuxiliaryWindows() {
+    if (CWindowWnd* frame = CWindowWnd::FromHandle(skinFrame_)) {
+        frame->Close(0);
+    }
+    skinFrame_ = 0;
     // The menu may have closed itself since (choosing an item does): asked by handle.
     if (auto* menu = dynamic_cast<CMenuWnd*>(CWindowWnd::FromHandle(trayMenu_))) {
         menu->DestroyMenu();

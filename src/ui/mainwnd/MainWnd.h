@@ -25,6 +25,7 @@
 #include "ui/framework/TrayIcon.h"
 #include "ui/framework/WindowImplBase.h"
 #include "ui/mainwnd/CompanionLink.h"
+#include "ui/mainwnd/SkinFrame.h"
 
 namespace vorn::ui::mainwnd {
 
@@ -61,7 +62,7 @@ struct MainWndEnvironment {
     std::string programPath;  // what the autostart entry starts; empty: no autostart item
 };
 
-class CMainWnd : public WindowImplBase {
+class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
   public:
     explicit CMainWnd(MainWndEnvironment environment);
     ~CMainWnd() override;
@@ -98,6 +99,10 @@ class CMainWnd : public WindowImplBase {
     void ToggleFromTray();
     // Restores the window and raises it without leaving it on top (a second start).
     void BringToFront();
+    // The skin frame's notice: a colour or a picture for the window's background.
+    void OnSkinChanged(const SkinChangedParam& change) override;
+    // The open skin frame; 0 when none is open.
+    UiWindowHandle GetSkinFrame() const;
 
   protected:
     std::string GetSkinFile() const override { return "XML_MAIN"; }
@@ -122,6 +127,7 @@ class CMainWnd : public WindowImplBase {
     void loadAudioLightData();
     void shutdown();
     void closeAuxiliaryWindows();
+    void openSkinFrame(CControlUI* button);
     void setLogo(int index);
     void installFontTable();
 
@@ -129,6 +135,7 @@ class CMainWnd : public WindowImplBase {
     NoCompanionLink noCompanions_;
     CTrayIcon tray_;
     UiWindowHandle trayMenu_ = 0;
+    UiWindowHandle skinFrame_ = 0;
     std::map<std::string, bool> menuChecks_;
     UiWindowHandle aboutWindow_ = 0;
     std::vector<LanguageEntry> languages_;
