@@ -22,6 +22,7 @@
 #include "platform/settings/SettingsStore.h"
 #include "shell/ApplicationFonts.h"
 #include "shell/BusCompanionLink.h"
+#include "shell/ControlClasses.h"
 #include "shell/MessageBridge.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartOptions.h"
@@ -159,6 +160,7 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     ApplicationFonts fonts(fontRegistry);
     fonts.load(platform::programFolder());
     ui::CPaintManagerUI::SetResourcePath(platform::skinFolder());
+    registerControlClasses();
     platform::debugPrintf("软件标示：%u", ui::mainwnd::appMessageIds().app);
 
     std::unique_ptr<BusCompanionLink> companions;

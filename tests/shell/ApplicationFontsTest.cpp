@@ -47,3 +47,18 @@ TEST(ApplicationFonts, MissingAndRejectedFilesAreSkippedAndTheRestGoInReverse) {
     }
     EXPECT_EQ(registry.removed, (std::vector<int>{106, 105, 104, 103, 102, 101}));
 }
+
+#include "shell/ControlClasses.h"
+#include "ui/framework/ControlFactory.h"
+
+TEST(ControlClasses, TheTableInOrderAndTheClassesThisBuildHas) {
+    EXPECT_EQ(kControlClassNames.front(), "CCircleProgressUI");
+    EXPECT_EQ(kControlClassNames[9], "CComboEditContainerElementUI");
+    EXPECT_EQ(kControlClassNames[17], "CDeviceProfileUI");
+    EXPECT_EQ(kControlClassNames.back(), "CTessarinDU6533Device");
+    EXPECT_EQ(registerControlClasses(), 1);
+    auto& factory = vorn::ui::CControlFactory::GetInstance();
+    EXPECT_TRUE(factory.IsRegistered("CDeviceProfileUI"));
+    EXPECT_TRUE(factory.IsRegistered("DeviceProfile"));
+    EXPECT_FALSE(factory.IsRegistered("CLightControlUI"));
+}

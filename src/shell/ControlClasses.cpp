@@ -1,0 +1,32 @@
+#include "shell/ControlClasses.h"
+
+#include "ui/framework/ControlFactory.h"
+#include "ui/profiles/DeviceProfileUI.h"
+
+namespace vorn::shell {
+namespace {
+
+// The factory of a class of the table; empty for one this build does not have yet.
+ui::CreateControlFn factoryOf(std::string_view name) {
+    if (name == "CDeviceProfileUI") {
+        return []() -> ui::CControlUI* { return new ui::CDeviceProfileUI; };
+    }
+    return {};
+}
+
+}  // namespace
+
+int registerControlClasses() {
+    int registered = 0;
+    for (std::string_view name : kControlClassNames) {
+        if (ui::CreateControlFn create = factoryOf(name)) {
+            ui::CControlFactory::GetInstance().RegistControl(name, std::move(create));
+            ++registered;
+        }
+    }
+    // Layouts also name the profile control by its element.
+    ui::CDeviceProfileUI::Register();
+    return registered;
+}
+
+}  // namespace vorn::shell
