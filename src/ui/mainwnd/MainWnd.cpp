@@ -67,6 +67,8 @@ void CMainWnd::InitWindow() {
     resources.SetTextQueryInterface(this);
     resources.LoadLanguage("lan_cn.xml");
     skinChangeNotices().add(this);
+    mainPage_.SetPaintMgr(&m_pm);
+    AddVirtualWnd("mainpage", &mainPage_);
     SetIcon(kTrayIconId);
     tray_.CreateTrayIcon(this, kTrayIconId, kAppIdentity, UIMSG_TRAYICON);
 }

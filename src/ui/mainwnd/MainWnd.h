@@ -62,6 +62,17 @@ struct MainWndEnvironment {
     std::string programPath;  // what the autostart entry starts; empty: no autostart item
 };
 
+// The virtual window "mainpage" of the main window's notify pump: it holds the window's paint
+// manager for pages that route through it and handles nothing itself.
+class CMainPage : public CNotifyPump {
+  public:
+    void SetPaintMgr(CPaintManagerUI* manager) { manager_ = manager; }
+    CPaintManagerUI* GetPaintMgr() const { return manager_; }
+
+  private:
+    CPaintManagerUI* manager_ = nullptr;
+};
+
 class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
   public:
     explicit CMainWnd(MainWndEnvironment environment);
@@ -132,6 +143,7 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
     void installFontTable();
 
     MainWndEnvironment env_;
+    CMainPage mainPage_;
     NoCompanionLink noCompanions_;
     CTrayIcon tray_;
     UiWindowHandle trayMenu_ = 0;
