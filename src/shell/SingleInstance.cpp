@@ -9,13 +9,13 @@
 
 namespace vorn::shell {
 
-SingleInstance claimSingleInstance(const std::string& lockPath) {
+SingleInstance claimSingleInstance(const std::string& lockPath, const std::string& busName) {
     namespace ipc = platform::ipc;
     SingleInstance instance;
     int error = 0;
     instance.bus = ipc::SessionBus::connect(&error);
     if (instance.bus) {
-        switch (instance.bus->claimName(ipc::kApplicationName)) {
+        switch (instance.bus->claimName(busName)) {
             case ipc::NameClaim::Owned:
                 return instance;
             case ipc::NameClaim::HeldByAnother:

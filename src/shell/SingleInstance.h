@@ -5,7 +5,9 @@
 // told: the later start just ends).
 
 #include <memory>
+#include <string>
 
+#include "platform/ipc/BusNames.h"
 #include "platform/ipc/InstanceLock.h"
 #include "platform/ipc/SessionBus.h"
 
@@ -22,7 +24,9 @@ struct SingleInstance {
     std::unique_ptr<platform::ipc::InstanceLock> lock;  // held without a session bus
 };
 
-// Connects to the session bus (or takes the lock file at lockPath) and decides.
-SingleInstance claimSingleInstance(const std::string& lockPath);
+// Connects to the session bus and asks for busName (or takes the lock file at lockPath), and
+// decides. Tests give names of their own, so that several can run at once.
+SingleInstance claimSingleInstance(const std::string& lockPath,
+                                   const std::string& busName = platform::ipc::kApplicationName);
 
 }  // namespace vorn::shell

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -312,4 +313,34 @@ TEST(VirtualBus, MouseMovesBetweenCableAndReceiver) {
     // Plugged back, the cable keeps its paths.
     EXPECT_EQ(bus.plugCable(mouse), cable);
     EXPECT_EQ(bus.enumerate().size(), 8u);
+}
+
+TEST(VirtualBus, ChangeWaitReportsPlugAndUnplugAndWakesOnRequest) {
+    using vorn::platform::hid::BusChange;
+    VirtualBus bus;
+    EXPECT_EQ(bus.waitForChange(0), BusChange::TimedOut);  // an empty bus has not changed
+    const int mouse = bus.addMouse(model("t4"));
+    EXPECT_EQ(bus.waitForChange(0), BusChange::TimedOut);  // a mouse on no link is no device
+    const int cable = bus.plugCable(mouse);
+    EXPECT_EQ(bus.waitForChange(0), BusChange::Changed);
+    EXPECT_EQ(bus.waitForChange(10), BusChange::TimedOut);  // reported once
+    bus.setBattery(mouse, 40);
+    EXPECT_EQ(bus.waitForChange(10), BusChange::TimedOut);  // not a plug change
+
+    std::thread unplugger([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        bus.unplug(cable);
+    });
+    EXPECT_EQ(bus.waitForChange(-1), BusChange::Changed);
+    unplugger.join();
+    bus.replug(cable);
+    bus.unplugCable(mouse);
+    EXPECT_EQ(bus.waitForChange(0), BusChange::Changed);  // two changes, one report
+
+    std::thread waker([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        bus.wakeChangeWait();
+    });
+    EXPECT_EQ(bus.waitForChange(-1), BusChange::Woken);
+    waker.join();
 }

@@ -1,5 +1,8 @@
 #include "hid/FakeHidraw.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -241,6 +244,39 @@ std::optional<platform::hidraw::HidrawUdevRecord> FakeUdev::findHidraw(const std
         }
     }
     return std::nullopt;
+}
+
+FakeUdevMonitor::FakeUdevMonitor() {
+    if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
+        pipe_[0] = pipe_[1] = -1;
+    }
+}
+
+FakeUdevMonitor::~FakeUdevMonitor() {
+    ::close(pipe_[0]);
+    ::close(pipe_[1]);
+}
+
+void FakeUdevMonitor::announce(const std::string& action) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        actions_.push_back(action);
+    }
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(pipe_[1], &byte, 1);
+}
+
+bool FakeUdevMonitor::takeEvents() {
+    char drained[16];
+    while (::read(pipe_[0], drained, sizeof drained) > 0) {
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    bool changed = false;
+    for (const std::string& action : actions_) {
+        changed = changed || action == "add" || action == "remove";
+    }
+    actions_.clear();
+    return changed;
 }
 
 }  // namespace vorn::test

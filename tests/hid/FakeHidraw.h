@@ -86,13 +86,35 @@ class FakeHidrawSystem final : public platform::hidraw::HidrawSystem {
     int nextPipe_ = 0;
 };
 
+// A udev monitor on a pipe: announce() is an event as udev sends one for a node.
+class FakeUdevMonitor final : public platform::hidraw::UdevMonitor {
+  public:
+    FakeUdevMonitor();
+    ~FakeUdevMonitor() override;
+    int descriptor() const override { return pipe_[0]; }
+    bool takeEvents() override;
+    // An event with the action ("add", "remove", "change").
+    void announce(const std::string& action);
+
+  private:
+    int pipe_[2] = {-1, -1};
+    std::mutex mutex_;
+    std::vector<std::string> actions_;
+};
+
 class FakeUdev final : public platform::hidraw::UdevSource {
   public:
     std::vector<platform::hidraw::HidrawUdevRecord> records;
+    // The monitor the backend gets; null: none can be made.
+    std::unique_ptr<FakeUdevMonitor> nextMonitor = std::make_unique<FakeUdevMonitor>();
+    FakeUdevMonitor* monitor = nextMonitor.get();
 
     std::vector<platform::hidraw::HidrawUdevRecord> listHidraw() override { return records; }
     std::optional<platform::hidraw::HidrawUdevRecord> findHidraw(const std::string& devnode,
                                                                  bool withDescriptor) override;
+    std::unique_ptr<platform::hidraw::UdevMonitor> monitorHidraw() override {
+        return std::move(nextMonitor);
+    }
 };
 
 }  // namespace vorn::test

@@ -474,3 +474,40 @@ TEST_F(Hidraw, PresenceCheckOpensNothingAndNoticesAnotherDevice) {
     EXPECT_FALSE(backend.isPresent(kCol4));
     EXPECT_EQ(opens(kNode), 0);
 }
+
+TEST_F(Hidraw, ChangeWaitSleepsUntilANodeComesOrGoes) {
+    using vorn::platform::hid::BusChange;
+    vorn::test::FakeUdevMonitor* monitor = udev->monitor;
+    EXPECT_EQ(backend.waitForChange(0), BusChange::Changed);  // the monitor starts listening
+    EXPECT_EQ(backend.waitForChange(20), BusChange::TimedOut);
+    monitor->announce("change");  // a node changed but none came or went
+    EXPECT_EQ(backend.waitForChange(20), BusChange::TimedOut);
+    monitor->announce("add");
+    EXPECT_EQ(backend.waitForChange(-1), BusChange::Changed);
+    std::thread later([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        monitor->announce("remove");
+    });
+    const auto begin = std::chrono::steady_clock::now();
+    EXPECT_EQ(backend.waitForChange(5000), BusChange::Changed);
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(2000));
+    later.join();
+
+    // A stop from another thread ends a wait without limit; one given before is kept.
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        backend.wakeChangeWait();
+    });
+    EXPECT_EQ(backend.waitForChange(-1), BusChange::Woken);
+    stopper.join();
+    backend.wakeChangeWait();
+    EXPECT_EQ(backend.waitForChange(-1), BusChange::Woken);
+}
+
+TEST(HidrawChangeWait, WithoutAMonitorTheCallerPolls) {
+    auto udev = std::make_shared<FakeUdev>();
+    udev->nextMonitor.reset();
+    HidrawBackend backend{std::make_shared<FakeHidrawSystem>(), udev};
+    EXPECT_EQ(backend.waitForChange(10), vorn::platform::hid::BusChange::Unsupported);
+    EXPECT_EQ(backend.waitForChange(10), vorn::platform::hid::BusChange::Unsupported);
+}

@@ -30,13 +30,15 @@ using namespace vorn::shell;
 namespace {
 
 const std::string kResources = std::string(VORN_SOURCE_DIR) + "/resources";
+// Each test program has a name of its own on the shared test bus, as the program has its one.
+const std::string kBusName = "io.vorn.VornTest" + std::to_string(::getpid());
 
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ui::CPaintManagerUI::SetResourcePath(kResources + "/skin");
         ui::headlessTrayHost().setAvailable(true);
-        instance = claimSingleInstance((home.root() / "vorn.lock").string());
+        instance = claimSingleInstance((home.root() / "vorn.lock").string(), kBusName);
         if (!instance.bus) {
             GTEST_SKIP() << "no session bus (run the tests under dbus-run-session)";
         }
@@ -88,7 +90,7 @@ TEST_F(ShellTest, SecondStartEndsWithZeroAndTheFirstWindowComesBack) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        SingleInstance second = claimSingleInstance(lock);
+        SingleInstance second = claimSingleInstance(lock, kBusName);
         _exit(second.role == InstanceRole::Second ? 0 : 3);
     }
     int status = 0;
@@ -123,10 +125,8 @@ TEST_F(ShellTest, CopyDataFromAnotherProgramArrivesAndAnEmptyBlockIsIgnored) {
     std::atomic<bool> done{false};
     std::thread caller([&] {
         const std::uint8_t samples[] = {9, 8, 7};
-        peer->copyData(platform::ipc::kApplicationName, platform::ipc::kApplicationPath, 0, {},
-                       2000);
-        peer->copyData(platform::ipc::kApplicationName, platform::ipc::kApplicationPath, 1, samples,
-                       2000);
+        peer->copyData(kBusName, platform::ipc::kApplicationPath, 0, {}, 2000);
+        peer->copyData(kBusName, platform::ipc::kApplicationPath, 1, samples, 2000);
         done = true;
     });
     pumpUntil([&] { return done.load(); });

@@ -1,5 +1,6 @@
 #include "emulator/bus/VirtualBus.h"
 
+#include <chrono>
 #include <utility>
 
 #include "emulator/bus/ReportDescriptors.h"
@@ -43,7 +44,36 @@ int VirtualBus::addDevice(DeviceKind kind, int mouse, DeviceIdentity identity,
         std::make_shared<VirtualDevice>(core_, id, std::move(identity), std::move(firmware));
     device->plug();
     devices_.push_back({std::move(device), kind, mouse, false});
+    notePlugChangeLocked();
     return id;
+}
+
+void VirtualBus::notePlugChangeLocked() {
+    ++plugChanges_;
+    plugChanged_.notify_all();
+}
+
+platform::hid::BusChange VirtualBus::waitForChange(int timeoutMs) {
+    using platform::hid::BusChange;
+    std::unique_lock<std::mutex> lock(core_->mutex);
+    const auto ready = [&] { return changeWaitWoken_ || plugChanges_ != reportedChanges_; };
+    if (timeoutMs < 0) {
+        plugChanged_.wait(lock, ready);
+    } else if (!plugChanged_.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready)) {
+        return BusChange::TimedOut;
+    }
+    if (changeWaitWoken_) {
+        changeWaitWoken_ = false;
+        return BusChange::Woken;
+    }
+    reportedChanges_ = plugChanges_;
+    return BusChange::Changed;
+}
+
+void VirtualBus::wakeChangeWait() {
+    std::lock_guard<std::mutex> lock(core_->mutex);
+    changeWaitWoken_ = true;
+    plugChanged_.notify_all();
 }
 
 int VirtualBus::addMouse(const MouseModel& model) {
@@ -64,6 +94,7 @@ int VirtualBus::plugCable(int mouse) {
         entry.cableDevice = addDevice(DeviceKind::CableMouse, mouse, identity, entry.firmware);
     } else {
         devices_[static_cast<size_t>(entry.cableDevice)].device->plug();
+        notePlugChangeLocked();
     }
     entry.firmware->setCharging(true);
     return entry.cableDevice;
@@ -76,6 +107,7 @@ bool VirtualBus::unplugCable(int mouse) {
     }
     MouseEntry& entry = mice_[static_cast<size_t>(mouse)];
     devices_[static_cast<size_t>(entry.cableDevice)].device->unplug();
+    notePlugChangeLocked();
     entry.firmware->setCharging(false);
     return true;
 }
@@ -106,6 +138,7 @@ bool VirtualBus::unplug(int device) {
     }
     DeviceEntry& entry = devices_[static_cast<size_t>(device)];
     entry.device->unplug();
+    notePlugChangeLocked();
     if (entry.kind == DeviceKind::CableMouse) {
         mice_[static_cast<size_t>(entry.mouse)].firmware->setCharging(false);
     }
@@ -119,6 +152,7 @@ bool VirtualBus::replug(int device) {
     }
     DeviceEntry& entry = devices_[static_cast<size_t>(device)];
     entry.device->plug();
+    notePlugChangeLocked();
     if (entry.kind == DeviceKind::CableMouse) {
         mice_[static_cast<size_t>(entry.mouse)].firmware->setCharging(true);
     }

@@ -8,6 +8,7 @@
 // or a receiver). A mouse can be reached through its cable device, a receiver paired with
 // it, or both. Every call is thread-safe.
 
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -114,6 +115,10 @@ class VirtualBus final : public platform::hid::HidBackend {
                                                    bool wantWrite,
                                                    platform::hid::HidOpenError& error) override;
     bool isPresent(const std::string& path) override;
+    // Sleeps until a device is plugged or unplugged (real time in both time modes: the
+    // waiting thread stands for the program's discovery thread).
+    platform::hid::BusChange waitForChange(int timeoutMs) override;
+    void wakeChangeWait() override;
 
   private:
     struct MouseEntry {
@@ -133,10 +138,16 @@ class VirtualBus final : public platform::hid::HidBackend {
                   std::shared_ptr<Firmware> firmware);
     bool emitEventLocked(int device, uint16_t code);
     bool pressButtonLocked(int mouse, uint16_t code);
+    // With the bus lock held: a device came or went.
+    void notePlugChangeLocked();
 
     std::shared_ptr<BusCore> core_;
     std::vector<MouseEntry> mice_;
     std::vector<DeviceEntry> devices_;
+    std::condition_variable plugChanged_;
+    std::uint64_t plugChanges_ = 0;      // every plug and unplug
+    std::uint64_t reportedChanges_ = 0;  // as far as waitForChange has told
+    bool changeWaitWoken_ = false;
 };
 
 }  // namespace vorn::emulator

@@ -66,6 +66,14 @@ class HidDevice {
     virtual bool setOutputReport(const uint8_t* buffer, size_t size) = 0;
 };
 
+// What a wait for the bus to change ended with.
+enum class BusChange {
+    Changed,      // collections came or went (or the wait cannot rule it out)
+    TimedOut,     // nothing within the time-out
+    Woken,        // wakeChangeWait() from another thread
+    Unsupported,  // the backend cannot tell: the caller polls
+};
+
 class HidBackend {
   public:
     virtual ~HidBackend() = default;
@@ -77,6 +85,16 @@ class HidBackend {
                                             HidOpenError& error) = 0;
     // Whether the path is still present; opens nothing (the discovery loop asks this often).
     virtual bool isPresent(const std::string& path) = 0;
+    // Waits at most timeoutMs (negative: without limit) until collections come or go, so the
+    // discovery loop sleeps while the bus is quiet. Changed reports every change since the
+    // previous call that reported one (the first call may report Changed at once). One thread
+    // waits at a time.
+    virtual BusChange waitForChange(int timeoutMs) {
+        (void)timeoutMs;
+        return BusChange::Unsupported;
+    }
+    // Ends a waitForChange on another thread (it answers Woken); remembered when none waits.
+    virtual void wakeChangeWait() {}
 };
 
 // The backend the program uses: whatever the program installed at start (hidraw, or the

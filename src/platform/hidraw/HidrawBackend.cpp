@@ -1,5 +1,8 @@
 #include "platform/hidraw/HidrawBackend.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "platform/debug/DebugSink.h"
 #include "platform/hid/HidPath.h"
 #include "platform/hid/ReportDescriptor.h"
@@ -29,9 +32,20 @@ hid::HidAttributes attributesOf(const HidrawIdentity& id) {
 }  // namespace
 
 HidrawBackend::HidrawBackend(std::shared_ptr<HidrawSystem> system, std::shared_ptr<UdevSource> udev)
-    : system_(std::move(system)), udev_(std::move(udev)) {}
+    : system_(std::move(system)), udev_(std::move(udev)) {
+    int wake[2];
+    if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) == 0) {
+        wakeRead_ = wake[0];
+        wakeWrite_ = wake[1];
+    }
+}
 
-HidrawBackend::~HidrawBackend() = default;
+HidrawBackend::~HidrawBackend() {
+    if (wakeRead_ >= 0) {
+        ::close(wakeRead_);
+        ::close(wakeWrite_);
+    }
+}
 
 std::vector<std::string> HidrawBackend::enumerate() {
     std::vector<std::string> paths;

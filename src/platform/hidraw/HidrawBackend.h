@@ -28,12 +28,21 @@ class HidrawBackend final : public hid::HidBackend {
     std::unique_ptr<hid::HidDevice> open(const std::string& path, bool wantRead, bool wantWrite,
                                          hid::HidOpenError& error) override;
     bool isPresent(const std::string& path) override;
+    // Waits on a udev monitor of the hidraw nodes (made at the first call, which answers
+    // Changed so that nothing before it is missed); Unsupported where none can be made.
+    hid::BusChange waitForChange(int timeoutMs) override;
+    void wakeChangeWait() override;
 
   private:
     std::shared_ptr<HidrawSystem> system_;
     std::shared_ptr<UdevSource> udev_;
     std::mutex mutex_;
     std::map<std::string, std::weak_ptr<HidrawNode>> nodes_;
+    std::mutex monitorMutex_;  // the one waiting thread
+    std::unique_ptr<UdevMonitor> monitor_;
+    bool monitorTried_ = false;
+    int wakeRead_ = -1;
+    int wakeWrite_ = -1;
 };
 
 // The backend over the running system; null with a reason when udev is unavailable.

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <libudev.h>
 
 #include <iterator>
@@ -21,6 +22,25 @@ std::vector<uint8_t> readFile(const std::string& path) {
     }
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
+
+class SystemUdevMonitor final : public UdevMonitor {
+  public:
+    explicit SystemUdevMonitor(struct udev_monitor* monitor) : monitor_(monitor) {}
+    ~SystemUdevMonitor() override { udev_monitor_unref(monitor_); }
+    int descriptor() const override { return udev_monitor_get_fd(monitor_); }
+    bool takeEvents() override {
+        bool changed = false;
+        while (struct udev_device* dev = udev_monitor_receive_device(monitor_)) {
+            const std::string action = text(udev_device_get_action(dev));
+            changed = changed || action == "add" || action == "remove";
+            udev_device_unref(dev);
+        }
+        return changed;
+    }
+
+  private:
+    struct udev_monitor* monitor_;
+};
 
 // libudev contexts are not thread-safe; one lock serialises every query.
 class SystemUdevSource final : public UdevSource {
@@ -70,6 +90,23 @@ class SystemUdevSource final : public UdevSource {
             return std::nullopt;
         }
         return r;
+    }
+
+    std::unique_ptr<UdevMonitor> monitorHidraw() override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        struct udev_monitor* monitor = udev_monitor_new_from_netlink(udev_, "udev");
+        if (monitor == nullptr) {
+            return nullptr;
+        }
+        if (udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) < 0 ||
+            udev_monitor_enable_receiving(monitor) < 0) {
+            udev_monitor_unref(monitor);
+            return nullptr;
+        }
+        // Receiving must never block the waiting thread.
+        const int fd = udev_monitor_get_fd(monitor);
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+        return std::make_unique<SystemUdevMonitor>(monitor);
     }
 
   private:

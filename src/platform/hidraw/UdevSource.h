@@ -21,6 +21,16 @@ struct HidrawUdevRecord {
     std::vector<uint8_t> reportDescriptor;  // device/report_descriptor; empty when unread
 };
 
+// Tells of hidraw nodes coming and going.
+class UdevMonitor {
+  public:
+    virtual ~UdevMonitor() = default;
+    // Readable when events arrived.
+    virtual int descriptor() const = 0;
+    // Takes every event that arrived; true when a hidraw node was added or removed.
+    virtual bool takeEvents() = 0;
+};
+
 class UdevSource {
   public:
     virtual ~UdevSource() = default;
@@ -29,6 +39,8 @@ class UdevSource {
     // One node by its device node path; the descriptor only when asked for.
     virtual std::optional<HidrawUdevRecord> findHidraw(const std::string& devnode,
                                                        bool withDescriptor) = 0;
+    // A monitor of hidraw nodes; null when none can be made (no udev events here).
+    virtual std::unique_ptr<UdevMonitor> monitorHidraw() { return nullptr; }
 };
 
 // libudev's view of the running system; null when udev cannot be reached.
