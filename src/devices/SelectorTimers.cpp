@@ -1,0 +1,111 @@
+// The timers of the page's selector entry: light frames, the first read after linking, the
+// device's own change requests, the power poll and the reachability of a mouse behind the
+// receiver. Each timer falls due once and is armed again here as its rule says. UI thread.
+
+#include "devices/TessarinUSBDevice.h"
+#include "platform/debug/DebugSink.h"
+#include "ui/framework/UiLoop.h"
+
+namespace vorn::devices {
+
+bool CTessarinUSBDevice::startEntryTimer(unsigned timerId, unsigned elapseMs) {
+    return optionEntry_ != nullptr && optionEntry_->startEntryTimer(timerId, elapseMs);
+}
+
+void CTessarinUSBDevice::reportEntry(int shown) {
+    platform::MessageLoop* loop = ui::uiLoop();
+    // A page that was never given a selector position has no entry the window could find.
+    if (ownerWindow_ == nullptr || loop == nullptr || pageIndex_ < 0) {
+        return;
+    }
+    loop->send(ownerWindow_, {kMsgSelectorEntryReport, static_cast<std::uintptr_t>(pageIndex_),
+                              static_cast<std::intptr_t>(shown)});
+}
+
+void CTessarinUSBDevice::onEntryTimer(unsigned timerId) {
+    switch (timerId) {
+        case kTimerLightFrame:
+            PushLightFrame();
+            if (optionEntry_ != nullptr && optionEntry_->isEntrySelected() &&
+                windowShown_.load() == 1) {
+                if (selectPanel_ != nullptr) {
+                    selectPanel_->Invalidate();
+                } else {
+                    Invalidate();
+                }
+            }
+            if (channel_.isOpen()) {
+                startEntryTimer(kTimerLightFrame, channel_.viaReceiver() ? kLightFrameReceiverMs
+                                                                         : kLightFrameCableMs);
+            }
+            break;
+        case kTimerFirstRead:
+            runFirstRead();
+            break;
+        case kTimerDeviceChanged:
+            ReloadAfterDeviceChange();
+            break;
+        case kTimer1003:
+            OnTimer1003();
+            break;
+        case kTimer1004:
+            OnTimer1004();
+            break;
+        case kTimerPowerPoll:
+            RefreshPowerState();
+            if (hasPowerPage_.load() != 0) {
+                startEntryTimer(kTimerPowerPoll, kPowerPollMs);
+            }
+            break;
+        case kTimerReachability:
+            runReachabilityPoll();
+            break;
+        default:
+            break;
+    }
+}
+
+void CTessarinUSBDevice::runFirstRead() {
+    if (channel_.viaReceiver() && channel_.isOpen()) {
+        if (!IsReachable()) {
+            if (optionEntry_ != nullptr && optionEntry_->isEntryShown()) {
+                optionEntry_->hideEntry();
+            }
+            reportEntry(0);
+            startEntryTimer(kTimerFirstRead, kFirstReadRetryMs);
+            return;
+        }
+        reportEntry(1);
+    }
+    ReloadFromDevice();
+    if (hasPowerPage_.load() != 0 && channel_.isOpen()) {
+        startEntryTimer(kTimerPowerPoll, kPowerPollFirstMs);
+    }
+    if (channel_.viaReceiver()) {
+        startEntryTimer(kTimerReachability, kReachabilityFirstMs);
+    }
+}
+
+void CTessarinUSBDevice::runReachabilityPoll() {
+    if (channel_.viaReceiver()) {
+        const bool shown = optionEntry_ != nullptr && optionEntry_->isEntryShown();
+        if (IsReachable()) {
+            if (!shown) {
+                reportEntry(1);
+                if (hasPowerPage_.load() != 0) {
+                    RefreshPowerState();
+                }
+                ReloadFromDevice();
+                platform::debugLine(kReachableAgainLine);
+            }
+        } else if (shown) {
+            reportEntry(0);
+            platform::debugLine(kUnreachableLine);
+        }
+        startEntryTimer(kTimerReachability, kReachabilityMs);
+    } else if (channel_.isOpen()) {
+        platform::debugLine(kCablePollLine);
+    }
+}
+
+}  // namespace vorn::devices
