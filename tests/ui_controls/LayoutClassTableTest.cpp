@@ -11,6 +11,7 @@
 #include "ui/controls/MpDevicePowerUI.h"
 #include "ui/controls/SelectPanelUI.h"
 #include "ui/framework/ControlFactory.h"
+#include "ui/framework/Layouts.h"
 #include "ui/framework/PaintManager.h"
 
 using namespace vorn::ui;
@@ -77,6 +78,21 @@ TEST(LayoutClassTable, LayoutRowsThatCannotBeBuiltYieldNone) {
     CPaintManagerUI pm;
     EXPECT_EQ(createCustomControl("VirtualSetControlUI", &pm), nullptr);
     EXPECT_EQ(createCustomControl("DeviceProfileUI"), nullptr);
+}
+
+TEST(LayoutClassTable, LayoutRowsAnswerTheRootOfTheBuiltTree) {
+    CPaintManagerUI::SetResourcePath(std::string(VORN_SOURCE_DIR) + "/resources/skin");
+    // Built without a callback: the classes inside come from the factory alone.
+    auto& factory = CControlFactory::GetInstance();
+    EXPECT_EQ(made("deviceprofileui"), nullptr);
+    factory.RegistControl("DeviceProfile", [] { return new CVerticalLayoutUI; });
+    CPaintManagerUI pm;
+    std::unique_ptr<CControlUI> root(createCustomControl("DeviceProfileUI", &pm));
+    factory.UnregistControl("DeviceProfile");
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->GetName(), "device_profile");
+    EXPECT_EQ(root->GetParent(), nullptr);
+    EXPECT_NE(pm.FindSubControlByName(root.get(), "device_profile_combo"), nullptr);
 }
 
 TEST(CustomControlClasses, RegisteredUnderBothNames) {
