@@ -95,6 +95,17 @@ TEST(LayoutClassTable, LayoutRowsAnswerTheRootOfTheBuiltTree) {
     EXPECT_NE(pm.FindSubControlByName(root.get(), "device_profile_combo"), nullptr);
 }
 
+TEST(CustomControlClasses, ElementNamesAloneForTheProgram) {
+    registerCustomControlElements();
+    auto& factory = CControlFactory::GetInstance();
+    EXPECT_TRUE(factory.IsRegistered("MpDevicePower"));
+    EXPECT_TRUE(factory.IsRegistered("deviceoption"));
+    EXPECT_FALSE(factory.IsRegistered("CMpDevicePowerUI"));
+    for (const CustomControlClass& c : kCustomControlClasses) {
+        factory.UnregistControl(c.tagName);
+    }
+}
+
 TEST(CustomControlClasses, RegisteredUnderBothNames) {
     EXPECT_EQ(registerCustomControlClasses(), 5);
     auto& factory = CControlFactory::GetInstance();

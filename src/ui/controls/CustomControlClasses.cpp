@@ -45,12 +45,19 @@ CreateControlFn customControlFactory(std::string_view className) {
     return {};
 }
 
+void registerCustomControlElements() {
+    CControlFactory& factory = CControlFactory::GetInstance();
+    for (const CustomControlClass& c : kCustomControlClasses) {
+        factory.RegistControl(c.tagName, c.create);
+    }
+}
+
 int registerCustomControlClasses() {
     CControlFactory& factory = CControlFactory::GetInstance();
     for (const CustomControlClass& c : kCustomControlClasses) {
         factory.RegistControl(c.className, c.create);
-        factory.RegistControl(c.tagName, c.create);
     }
+    registerCustomControlElements();
     return static_cast<int>(kCustomControlClasses.size());
 }
 

@@ -24,8 +24,13 @@ const CustomControlClass* findCustomControlClass(std::string_view name);
 // A factory for the class name, empty when this library does not have the class.
 CreateControlFn customControlFactory(std::string_view className);
 
-// Registers every class of the table with the control factory under both its names, so
-// layouts built without a builder callback can make them. Answers how many classes.
+// Registers every class of the table with the control factory under its element name, so
+// layouts built without a builder callback can make them (the program registers the class
+// names itself, in its own order).
+void registerCustomControlElements();
+
+// Registers every class of the table under both its names (for tools that show layouts).
+// Answers how many classes.
 int registerCustomControlClasses();
 
 }  // namespace vorn::ui
