@@ -1,5 +1,6 @@
 #include "shell/ControlClasses.h"
 
+#include "ui/controls/CustomControlClasses.h"
 #include "ui/framework/ControlFactory.h"
 #include "ui/profiles/DeviceProfileUI.h"
 
@@ -8,6 +9,9 @@ namespace {
 
 // The factory of a class of the table; empty for one this build does not have yet.
 ui::CreateControlFn factoryOf(std::string_view name) {
+    if (ui::CreateControlFn create = ui::customControlFactory(name)) {
+        return create;
+    }
     if (name == "CDeviceProfileUI") {
         return []() -> ui::CControlUI* { return new ui::CDeviceProfileUI; };
     }
@@ -24,7 +28,8 @@ int registerControlClasses() {
             ++registered;
         }
     }
-    // Layouts also name the profile control by its element.
+    // Layouts also name the controls by their elements.
+    ui::registerCustomControlElements();
     ui::CDeviceProfileUI::Register();
     return registered;
 }

@@ -56,9 +56,14 @@ TEST(ControlClasses, TheTableInOrderAndTheClassesThisBuildHas) {
     EXPECT_EQ(kControlClassNames[9], "CComboEditContainerElementUI");
     EXPECT_EQ(kControlClassNames[17], "CDeviceProfileUI");
     EXPECT_EQ(kControlClassNames.back(), "CTessarinDU6533Device");
-    EXPECT_EQ(registerControlClasses(), 1);
+    EXPECT_EQ(registerControlClasses(), 6);
     auto& factory = vorn::ui::CControlFactory::GetInstance();
     EXPECT_TRUE(factory.IsRegistered("CDeviceProfileUI"));
     EXPECT_TRUE(factory.IsRegistered("DeviceProfile"));
+    for (const char* name :
+         {"CCircleProgressUI", "CSelectPanelUI", "CDeviceKeyButtonUI", "CDeviceOptionUI",
+          "CMpDevicePowerUI", "MpDevicePower", "DeviceOption", "DeviceKeyButton"}) {
+        EXPECT_TRUE(factory.IsRegistered(name)) << name;
+    }
     EXPECT_FALSE(factory.IsRegistered("CLightControlUI"));
 }
