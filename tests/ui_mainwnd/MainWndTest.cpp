@@ -373,3 +373,13 @@ TEST_F(MainWndTest, SkinFrameColoursAndPicturesReachTheBackgroundAndArePicturesN
     ui.loop().runPending();
     EXPECT_EQ(w.GetSkinFrame(), 0u);
 }
+
+TEST_F(MainWndTest, LayoutsOfTheWindowBuildTheProgramsOwnControls) {
+    CMainWnd& w = start();
+    // Tag names as layouts write them, in any case.
+    for (const char* name : {"CircleProgress", "selectpanel", "DeviceKeyButton"}) {
+        std::unique_ptr<CControlUI> control(w.CreateControl(name));
+        EXPECT_NE(control, nullptr) << name;
+    }
+    EXPECT_EQ(w.CreateControl("NoSuchControl"), nullptr);
+}

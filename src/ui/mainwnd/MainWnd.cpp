@@ -10,6 +10,7 @@
 #include "platform/debug/DebugSink.h"
 #include "platform/settings/Autostart.h"
 #include "storage/DataFile.h"
+#include "ui/controls/LayoutClassTable.h"
 #include "ui/framework/Control.h"
 #include "ui/framework/ResourceManager.h"
 #include "ui/framework/UiLoop.h"
@@ -71,6 +72,10 @@ void CMainWnd::InitWindow() {
     AddVirtualWnd("mainpage", &mainPage_);
     SetIcon(kTrayIconId);
     tray_.CreateTrayIcon(this, kTrayIconId, kAppIdentity, UIMSG_TRAYICON);
+}
+
+CControlUI* CMainWnd::CreateControl(std::string_view className) {
+    return createCustomControl(className, &m_pm);
 }
 
 void CMainWnd::Notify(TNotifyUI& msg) {

@@ -82,6 +82,9 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
     std::uint32_t GetClassStyle() const override { return 8; }  // double clicks
     void InitWindow() override;
     void Notify(TNotifyUI& msg) override;
+    // The program's own controls named by the window's layouts (device tiles, key buttons,
+    // power panels, the pages' custom controls).
+    CControlUI* CreateControl(std::string_view className) override;
 
     // State that the rest of the program (and tests) read.
     int GetScale() const { return scale_; }
