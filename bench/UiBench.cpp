@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "ui/framework/Container.h"
-#include "ui/framework/DialogBuilder.h"
-#include "ui/framework/PaintManager.h"
+#include "ui/framework/layouts/Container.h"
+#include "ui/framework/layouts/DialogBuilder.h"
+#include "ui/framework/windows/PaintManager.h"
 #include "ui/qt/TreeRealiser.h"
 
 using namespace vorn::ui;

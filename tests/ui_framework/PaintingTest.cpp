@@ -3,11 +3,11 @@
 #include "RecordingPainter.h"
 #include "UiTestSupport.h"
 #include "support/TempHome.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/List.h"
-#include "ui/framework/PaintManager.h"
-#include "ui/framework/Progress.h"
-#include "ui/framework/RenderEngine.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/List.h"
+#include "ui/framework/controls/Progress.h"
+#include "ui/framework/drawing/RenderEngine.h"
+#include "ui/framework/windows/PaintManager.h"
 
 using namespace vorn;
 using namespace vorn::ui;

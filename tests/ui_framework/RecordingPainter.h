@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/text/Text.h"
-#include "ui/framework/Painter.h"
+#include "ui/framework/drawing/Painter.h"
 
 namespace vorn::test {
 

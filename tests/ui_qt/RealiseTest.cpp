@@ -9,14 +9,14 @@
 #include <QTest>
 
 #include "QtTestSupport.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/Combo.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/Layouts.h"
-#include "ui/framework/List.h"
-#include "ui/framework/Progress.h"
-#include "ui/framework/WindowImplBase.h"
-#include "ui/framework/dialogs/MsgWnd.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/List.h"
+#include "ui/framework/controls/Progress.h"
+#include "ui/framework/layouts/Layouts.h"
+#include "ui/framework/windows/WindowImplBase.h"
+#include "ui/framework/windows/dialogs/MsgWnd.h"
 #include "ui/qt/QtUi.h"
 #include "ui/qt/TreeRealiser.h"
 

@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "ui/framework/Icons.h"
-#include "ui/framework/WindowImplBase.h"
+#include "ui/framework/resources/Icons.h"
+#include "ui/framework/windows/WindowImplBase.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/qt/TreeRealiser.h"
 

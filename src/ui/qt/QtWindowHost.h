@@ -9,7 +9,7 @@
 #include <map>
 #include <memory>
 
-#include "ui/framework/WindowHost.h"
+#include "ui/framework/windows/WindowHost.h"
 
 namespace vorn::ui {
 class WindowImplBase;

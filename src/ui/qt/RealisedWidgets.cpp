@@ -7,8 +7,8 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
-#include "ui/framework/RenderEngine.h"
-#include "ui/framework/ScrollBar.h"
+#include "ui/framework/controls/ScrollBar.h"
+#include "ui/framework/drawing/RenderEngine.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/qt/StyleSheets.h"
 

@@ -13,11 +13,11 @@
 #include <QScrollArea>
 #include <QSlider>
 
-#include "ui/framework/Button.h"
-#include "ui/framework/Combo.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/Label.h"
-#include "ui/framework/Progress.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/Label.h"
+#include "ui/framework/controls/Progress.h"
 #include "ui/qt/TreeRealiser.h"
 
 namespace vorn::ui::qt {

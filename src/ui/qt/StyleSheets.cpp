@@ -1,10 +1,10 @@
 #include "ui/qt/StyleSheets.h"
 
-#include "ui/framework/Button.h"
-#include "ui/framework/Combo.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/PaintManager.h"
-#include "ui/framework/Progress.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/Progress.h"
+#include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::ui::qt {
 namespace {

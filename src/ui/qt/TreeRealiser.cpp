@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "ui/framework/Combo.h"
-#include "ui/framework/Container.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/layouts/Container.h"
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/qt/RealisedWidgets.h"

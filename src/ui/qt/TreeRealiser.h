@@ -12,9 +12,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "ui/framework/Control.h"
-#include "ui/framework/ControlObserver.h"
-#include "ui/framework/PaintManager.h"
+#include "ui/framework/controls/Control.h"
+#include "ui/framework/controls/ControlObserver.h"
+#include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::ui::qt {
 
