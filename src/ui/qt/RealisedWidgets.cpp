@@ -9,6 +9,7 @@
 
 #include "ui/framework/controls/ScrollBar.h"
 #include "ui/framework/drawing/RenderEngine.h"
+#include "ui/framework/windows/PaintManager.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/qt/StyleSheets.h"
 
@@ -113,7 +114,7 @@ void Realised::sync(unsigned what) {
 
 // --- painted ---
 
-PaintedWidget::PaintedWidget(TreeRealiser& realiser, CControlUI* control, QWidget* parent,
+PaintedWidget::PaintedWidget(RealiserContext& realiser, CControlUI* control, QWidget* parent,
                              bool container)
     : QWidget(parent), Realised(realiser, control), container_(container) {
     setMouseTracking(true);
@@ -185,7 +186,8 @@ namespace {
 // The scrolled content: transparent, passes clicks on empty space to the container.
 class ScrollContent final : public QWidget {
   public:
-    ScrollContent(TreeRealiser& realiser, QWidget* parent) : QWidget(parent), realiser_(realiser) {
+    ScrollContent(RealiserContext& realiser, QWidget* parent)
+        : QWidget(parent), realiser_(realiser) {
         setMouseTracking(true);
     }
 
@@ -201,12 +203,12 @@ class ScrollContent final : public QWidget {
     }
 
   private:
-    TreeRealiser& realiser_;
+    RealiserContext& realiser_;
 };
 
 }  // namespace
 
-ScrollWidget::ScrollWidget(TreeRealiser& realiser, CControlUI* control, QWidget* parent)
+ScrollWidget::ScrollWidget(RealiserContext& realiser, CControlUI* control, QWidget* parent)
     : PaintedWidget(realiser, control, parent, true),
       area_(new QScrollArea(this)),
       content_(new ScrollContent(realiser, nullptr)) {
@@ -271,7 +273,7 @@ void ScrollWidget::sync(unsigned what) {
 
 // --- label ---
 
-LabelWidget::LabelWidget(TreeRealiser& realiser, CLabelUI* label, QWidget* parent)
+LabelWidget::LabelWidget(RealiserContext& realiser, CLabelUI* label, QWidget* parent)
     : QLabel(parent), Realised(realiser, label) {
     setFocusPolicy(Qt::ClickFocus);
 }
@@ -320,7 +322,7 @@ void LabelWidget::sync(unsigned what) {
 
 // --- buttons and options ---
 
-ButtonWidget::ButtonWidget(TreeRealiser& realiser, CButtonUI* button, QWidget* parent)
+ButtonWidget::ButtonWidget(RealiserContext& realiser, CButtonUI* button, QWidget* parent)
     : QPushButton(parent), Realised(realiser, button) {
     setCheckable(button->GetInterface("Option") != nullptr);
     setCursor(Qt::PointingHandCursor);
@@ -352,7 +354,7 @@ void ButtonWidget::sync(unsigned what) {
     }
 }
 
-CheckWidget::CheckWidget(TreeRealiser& realiser, CCheckBoxUI* box, QWidget* parent)
+CheckWidget::CheckWidget(RealiserContext& realiser, CCheckBoxUI* box, QWidget* parent)
     : QCheckBox(parent), Realised(realiser, box) {
     setCursor(Qt::PointingHandCursor);
     connect(this, &QCheckBox::clicked, this, [this] {
@@ -383,7 +385,7 @@ void CheckWidget::sync(unsigned what) {
 
 // --- edits ---
 
-EditWidget::EditWidget(TreeRealiser& realiser, CEditUI* edit, QWidget* parent)
+EditWidget::EditWidget(RealiserContext& realiser, CEditUI* edit, QWidget* parent)
     : QLineEdit(parent), Realised(realiser, edit) {
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (control_ == nullptr || realiser_.syncing()) {
@@ -423,7 +425,7 @@ void EditWidget::sync(unsigned what) {
     }
 }
 
-TextEditWidget::TextEditWidget(TreeRealiser& realiser, CRichEditUI* edit, QWidget* parent)
+TextEditWidget::TextEditWidget(RealiserContext& realiser, CRichEditUI* edit, QWidget* parent)
     : QPlainTextEdit(parent), Realised(realiser, edit) {
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (control_ == nullptr || realiser_.syncing()) {
@@ -449,7 +451,7 @@ void TextEditWidget::sync(unsigned what) {
 
 // --- slider and progress ---
 
-SliderWidget::SliderWidget(TreeRealiser& realiser, CSliderUI* slider, QWidget* parent)
+SliderWidget::SliderWidget(RealiserContext& realiser, CSliderUI* slider, QWidget* parent)
     : QSlider(parent), Realised(realiser, slider) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -490,7 +492,7 @@ void SliderWidget::sync(unsigned what) {
     }
 }
 
-ProgressWidget::ProgressWidget(TreeRealiser& realiser, CProgressUI* progress, QWidget* parent)
+ProgressWidget::ProgressWidget(RealiserContext& realiser, CProgressUI* progress, QWidget* parent)
     : QProgressBar(parent), Realised(realiser, progress) {}
 
 void ProgressWidget::sync(unsigned what) {
@@ -510,7 +512,7 @@ void ProgressWidget::sync(unsigned what) {
 
 // --- combo ---
 
-ComboWidget::ComboWidget(TreeRealiser& realiser, CComboUI* combo, QWidget* parent)
+ComboWidget::ComboWidget(RealiserContext& realiser, CComboUI* combo, QWidget* parent)
     : QComboBox(parent), Realised(realiser, combo) {
     setCursor(Qt::PointingHandCursor);
     connect(this, &QComboBox::activated, this, [this](int index) {
