@@ -6,6 +6,7 @@
 #include "UiTestSupport.h"
 #include "platform/debug/DebugSink.h"
 #include "platform/paths/Paths.h"
+#include "support/TempHome.h"
 #include "ui/framework/core/UiLoop.h"
 #include "ui/framework/resources/ResourceManager.h"
 #include "ui/framework/windows/dialogs/AboutWnd.h"
@@ -195,4 +196,96 @@ TEST_F(DialogTest, AboutWindowClosedFromTheSystemMenuLeavesTheLoopRunning) {
     whenModal([](WindowImplBase& w) { w.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); });
     EXPECT_TRUE(ShowAboutWindow(nullptr, open));
     EXPECT_FALSE(ui.loop().quitting());
+}
+
+TEST_F(DialogTest, MessageBoxWithoutABuildableSkinAnswersZeroAtOnce) {
+    test::TempHome home;
+    test::writeBytes(home.root() / "broken" / "XML_MSG", "<Window size='440,232'><VerticalLayout");
+    bool ran = false;
+    whenModal([&](WindowImplBase& w) {
+        ran = true;
+        w.Close(5);
+    });
+    for (const char* folder : {"missing", "broken"}) {
+        CPaintManagerUI::SetResourcePath((home.root() / folder).string());
+        platform::DebugCapture debug;
+        EXPECT_EQ(ShowMessageBox(nullptr, {}, "message_text_4", 96, true, 1), 0) << folder;
+        EXPECT_FALSE(ran) << folder;
+        ASSERT_EQ(debug.lines().size(), 1u) << folder << ": " << debug.lines().front();
+        EXPECT_NE(debug.lines()[0].find("XML_MSG"), std::string::npos) << debug.lines()[0];
+        // The empty box is gone: nothing is left to receive messages.
+        EXPECT_EQ(CWindowWnd::PostToAllWindows(WM_USER), 0) << folder;
+    }
+}
+
+TEST_F(DialogTest, ModalWindowIsNotMinimisedWhileItsOwnerWaits) {
+    UiWindowHandle open = 0;
+    bool iconic = true;
+    bool visible = false;
+    whenModal([&](WindowImplBase& w) {
+        control(w, "minbtn")->Activate();
+        w.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        iconic = w.IsIconic();
+        visible = w.IsWindowVisible();
+        control(w, "closebtn")->Activate();
+    });
+    EXPECT_TRUE(ShowAboutWindow(nullptr, open));
+    EXPECT_FALSE(iconic);
+    EXPECT_TRUE(visible);
+}
+
+TEST_F(DialogTest, AboutWindowTakesTheScaleUnderTheRule) {
+    struct Seen {
+        int dpi = 0;
+        UiSize size;
+    } shown;
+    whenModal([&](WindowImplBase& w) {
+        shown = {static_cast<CFrameButtonWnd&>(w).GetDPI(), w.GetClientSize()};
+        control(w, "closebtn")->Activate();
+    });
+    UiWindowHandle open = 0;
+    ShowAboutWindow(nullptr, open, 144);
+    EXPECT_EQ(shown.dpi, 144);
+    EXPECT_EQ(shown.size, (UiSize{1200, 858}));
+
+    platform::DebugCapture debug;
+    ShowAboutWindow(nullptr, open, 100);
+    EXPECT_EQ(shown.dpi, 96);
+    EXPECT_EQ(shown.size, (UiSize{800, 572}));
+    EXPECT_EQ(debug.lines(), (std::vector<std::string>{"ABOUT_WND DPI SET ERROR"}));
+
+    // Without a scale of its own it takes its owner's.
+    class Owner : public WindowImplBase {
+      public:
+        std::string GetWindowClassName() const override { return "OwnerWnd"; }
+        std::string GetSkinFile() const override {
+            return "<Window size='500,400'><Control name='root'/></Window>";
+        }
+    } owner;
+    owner.Create(nullptr, "owner", WS_POPUP | WS_VISIBLE, 0);
+    owner.GetPaintManager().SetDPI(120);
+    ShowAboutWindow(&owner, open);
+    EXPECT_EQ(shown.dpi, 120);
+    EXPECT_EQ(shown.size, (UiSize{1000, 715}));
+    CPaintManagerUI::SetAllDPI(96);
+}
+
+TEST_F(DialogTest, DpiChangedMessageFollowsTheScaleRule) {
+    std::vector<int> dpis;
+    std::vector<std::string> lines;
+    whenModal([&](WindowImplBase& w) {
+        platform::DebugCapture debug;
+        UiRect proposed{10, 20, 10 + 770, 20 + 406};
+        for (uintptr_t dpi : {168u, 100u, 72u}) {
+            w.SendMessage(WM_DPICHANGED, dpi | (dpi << 16), reinterpret_cast<intptr_t>(&proposed));
+            dpis.push_back(static_cast<CFrameButtonWnd&>(w).GetDPI());
+        }
+        lines = debug.lines();
+        EXPECT_EQ(w.GetWindowRect(), proposed);
+        control(w, "confirm_btn")->Activate();
+    });
+    ShowMessageBox(nullptr, {}, "message_text_4", 96, true, 0);
+    EXPECT_EQ(dpis, (std::vector<int>{168, 96, 72}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"MSG_WND DPI SET ERROR"}));
+    CPaintManagerUI::SetAllDPI(96);
 }

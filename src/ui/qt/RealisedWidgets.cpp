@@ -69,6 +69,28 @@ void applyStyleSheet(QWidget* widget, const QString& sheet) {
     }
 }
 
+Qt::CursorShape toQtCursor(UiCursor cursor) {
+    switch (cursor) {
+        case UiCursor::Hand:
+            return Qt::PointingHandCursor;
+        case UiCursor::IBeam:
+            return Qt::IBeamCursor;
+        case UiCursor::Cross:
+            return Qt::CrossCursor;
+        case UiCursor::SizeWE:
+            return Qt::SizeHorCursor;
+        case UiCursor::SizeNS:
+            return Qt::SizeVerCursor;
+        case UiCursor::Wait:
+            return Qt::WaitCursor;
+        case UiCursor::No:
+            return Qt::ForbiddenCursor;
+        case UiCursor::Arrow:
+            break;
+    }
+    return Qt::ArrowCursor;
+}
+
 UiEventType pressType(const QMouseEvent* e) {
     return e->button() == Qt::RightButton ? UIEVENT_RBUTTONDOWN : UIEVENT_BUTTONDOWN;
 }
@@ -104,6 +126,7 @@ void Realised::syncCommon(unsigned what) {
     if ((what & CHANGE_STYLE) != 0) {
         w->setToolTip(qs(control_->GetToolTip()));
         applyFont();
+        w->setCursor(toQtCursor(control_->GetCursor()));
     }
 }
 
@@ -325,7 +348,6 @@ void LabelWidget::sync(unsigned what) {
 ButtonWidget::ButtonWidget(RealiserContext& realiser, CButtonUI* button, QWidget* parent)
     : QPushButton(parent), Realised(realiser, button) {
     setCheckable(button->GetInterface("Option") != nullptr);
-    setCursor(Qt::PointingHandCursor);
     connect(this, &QPushButton::clicked, this, [this] {
         if (control_ == nullptr || realiser_.syncing()) {
             return;
@@ -356,7 +378,6 @@ void ButtonWidget::sync(unsigned what) {
 
 CheckWidget::CheckWidget(RealiserContext& realiser, CCheckBoxUI* box, QWidget* parent)
     : QCheckBox(parent), Realised(realiser, box) {
-    setCursor(Qt::PointingHandCursor);
     connect(this, &QCheckBox::clicked, this, [this] {
         if (control_ == nullptr || realiser_.syncing()) {
             return;
@@ -453,7 +474,6 @@ void TextEditWidget::sync(unsigned what) {
 
 SliderWidget::SliderWidget(RealiserContext& realiser, CSliderUI* slider, QWidget* parent)
     : QSlider(parent), Realised(realiser, slider) {
-    setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QSlider::sliderMoved, this, [this](int value) {
         if (control_ != nullptr && !realiser_.syncing()) {
@@ -481,8 +501,7 @@ void SliderWidget::sync(unsigned what) {
         setOrientation(slider->IsHorizontal() ? Qt::Horizontal : Qt::Vertical);
         setRange(slider->GetMinValue(), slider->GetMaxValue());
         setSingleStep(slider->GetChangeStep());
-        setPageStep(std::max(slider->GetChangeStep(),
-                             (slider->GetMaxValue() - slider->GetMinValue()) / 10));
+        setPageStep(slider->GetPageStep());
         if (!isSliderDown()) {
             setValue(slider->GetValue());
         }
@@ -514,7 +533,6 @@ void ProgressWidget::sync(unsigned what) {
 
 ComboWidget::ComboWidget(RealiserContext& realiser, CComboUI* combo, QWidget* parent)
     : QComboBox(parent), Realised(realiser, combo) {
-    setCursor(Qt::PointingHandCursor);
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (control_ != nullptr && !realiser_.syncing()) {
             static_cast<CComboUI*>(control_)->SelectItem(index);

@@ -153,8 +153,7 @@ int runSkinView(int argc, char** argv, std::ostream& out, std::ostream& err) {
         case Options::What::About: {
             grabModal("closebtn");
             UiWindowHandle open = 0;
-            CPaintManagerUI::SetAllDPI(o.scale);
-            ShowAboutWindow(nullptr, open);
+            ShowAboutWindow(nullptr, open, o.scale);
             break;
         }
         case Options::What::Layout: {

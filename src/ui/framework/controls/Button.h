@@ -14,6 +14,9 @@ class CButtonUI : public CLabelUI {
     std::string GetClass() const override;
     void* GetInterface(std::string_view name) override;
     unsigned GetControlFlags() const override;
+    // A button of status images paints itself; a plain one is a native button.
+    bool IsSelfDrawn() const override { return HasStatusImages(); }
+    bool IsActiveControl() const override { return true; }
 
     // Raises "click" and switches a bound tab layout; false when hidden or disabled.
     bool Activate() override;
@@ -60,6 +63,7 @@ class CButtonUI : public CLabelUI {
     void PaintStatusImage(IPainter& painter) override;
 
   protected:
+    UiCursor DefaultCursor() const override { return UiCursor::Hand; }
     // An attribute that sets one status image or one colour field of the control.
     struct StyleAttribute {
         std::string_view name;

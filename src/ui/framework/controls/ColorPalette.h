@@ -10,6 +10,7 @@ class CColorPaletteUI : public CControlUI {
   public:
     std::string GetClass() const override;
     void* GetInterface(std::string_view name) override;
+    bool IsActiveControl() const override { return true; }
 
     // Selected colour, opaque 0xFFRRGGBB.
     UiColor GetSelectColor() const;

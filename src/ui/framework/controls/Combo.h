@@ -14,6 +14,7 @@ class CComboUI : public CContainerUI, public IListOwnerUI {
     void* GetInterface(std::string_view name) override;
     unsigned GetControlFlags() const override;
     bool IsSelfDrawn() const override { return false; }
+    bool IsActiveControl() const override { return true; }
 
     bool Add(CControlUI* control) override;
     bool AddAt(CControlUI* control, int index) override;

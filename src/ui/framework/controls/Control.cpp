@@ -327,6 +327,27 @@ unsigned alignBits(std::string_view value, bool horizontal) {
 
 }  // namespace
 
+bool parseCursor(std::string_view value, UiCursor& cursor) {
+    static constexpr std::pair<std::string_view, UiCursor> kNames[] = {
+        {"arrow", UiCursor::Arrow}, {"hand", UiCursor::Hand},     {"ibeam", UiCursor::IBeam},
+        {"cross", UiCursor::Cross}, {"sizewe", UiCursor::SizeWE}, {"sizens", UiCursor::SizeNS},
+        {"wait", UiCursor::Wait},   {"no", UiCursor::No},
+    };
+    for (const auto& [n, c] : kNames) {
+        if (n == value) {
+            cursor = c;
+            return true;
+        }
+    }
+    return false;
+}
+
+void CControlUI::SetCursor(UiCursor cursor) {
+    cursor_ = cursor;
+    hasCursor_ = true;
+    NotifyChanged(CHANGE_STYLE);
+}
+
 void CControlUI::SetAttribute(std::string_view name, std::string_view value) {
     if (name == "pos") {
         UiRect r = parseRect(value);
@@ -373,6 +394,11 @@ void CControlUI::SetAttribute(std::string_view name, std::string_view value) {
         SetResourceText(parseBool(value));
     } else if (name == "tooltip") {
         SetToolTip(value);
+    } else if (name == "cursor") {
+        UiCursor cursor{};
+        if (parseCursor(value, cursor)) {
+            SetCursor(cursor);
+        }
     } else if (name == "tooltipwidth") {
         toolTipWidth_ = parseInt(value, 300);
     } else if (name == "userdata") {

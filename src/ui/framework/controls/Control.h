@@ -46,6 +46,12 @@ inline constexpr unsigned UIFLAG_TABSTOP = 0x00000001;
 inline constexpr unsigned UIFLAG_SETCURSOR = 0x00000002;
 inline constexpr unsigned UIFLAG_WANTRETURN = 0x00000004;
 
+// Pointer shapes a control asks for (the "cursor" attribute: arrow, hand, ibeam, cross, sizewe,
+// sizens, wait, no).
+enum class UiCursor { Arrow, Hand, IBeam, Cross, SizeWE, SizeNS, Wait, No };
+// The shape of an attribute value; false for an unknown name.
+bool parseCursor(std::string_view value, UiCursor& cursor);
+
 using FindControlProc = CControlUI* (*)(CControlUI* control, const void* data);
 
 class CControlUI {
@@ -230,8 +236,17 @@ class CControlUI {
     // The image for the current state: disabled, else pushed, hot, focused, normal.
     std::string_view PickStatusImage(const StatusImages& images) const;
     // Whether the realisation should paint this control through DoPaint rather than with a
-    // native widget (true for every class the framework does not know natively).
+    // native widget. True for every class the framework does not show natively and for
+    // native ones whose look is made of images; a class derived from a native one that
+    // paints itself answers true again.
     virtual bool IsSelfDrawn() const { return true; }
+    // Whether presses on the control are its own input (buttons, edits, sliders, rows ...)
+    // rather than the window's: a press in the caption on an inactive control moves the
+    // window (CPaintManagerUI::IsCaptionDragPoint).
+    virtual bool IsActiveControl() const { return false; }
+    // The pointer shape over the control: its "cursor" attribute, else its class's shape.
+    UiCursor GetCursor() const { return hasCursor_ ? cursor_ : DefaultCursor(); }
+    void SetCursor(UiCursor cursor);
 
     // Change propagation to the realisation.
     void Invalidate();
@@ -249,7 +264,12 @@ class CControlUI {
     UiRect rcItem_;
     unsigned buttonState_ = 0;
 
+  protected:
+    virtual UiCursor DefaultCursor() const { return UiCursor::Arrow; }
+
   private:
+    UiCursor cursor_ = UiCursor::Arrow;
+    bool hasCursor_ = false;
     std::string name_;
     std::string text_;
     std::string shownText_;

@@ -12,6 +12,8 @@ class CEditUI : public CLabelUI {
     std::string GetClass() const override;
     void* GetInterface(std::string_view name) override;
     unsigned GetControlFlags() const override;
+    bool IsSelfDrawn() const override { return false; }
+    bool IsActiveControl() const override { return true; }
 
     int GetMaxChar() const { return maxChar_; }
     void SetMaxChar(int maxChar);
@@ -41,6 +43,7 @@ class CEditUI : public CLabelUI {
     void PaintText(IPainter& painter) override;
 
   protected:
+    UiCursor DefaultCursor() const override { return UiCursor::IBeam; }
     void setMultiLine(bool multiLine) { multiLine_ = multiLine; }
 
   private:

@@ -17,6 +17,7 @@ class CListHeaderItemUI : public CLabelUI {
     CListHeaderItemUI();
     std::string GetClass() const override;
     void* GetInterface(std::string_view name) override;
+    bool IsSelfDrawn() const override { return true; }
 };
 
 class CListHeaderUI : public CHorizontalLayoutUI {
@@ -45,6 +46,7 @@ class CListRowUI : public Base, public CListItemState {
     CListRowUI() : CListItemState(this) {}
     void* GetInterface(std::string_view name) override;
     unsigned GetControlFlags() const override { return UIFLAG_WANTRETURN; }
+    bool IsActiveControl() const override { return true; }
     bool Activate() override { return CControlUI::Activate() && activateRow(); }
     bool Select(bool select = true, bool triggerEvent = true) override {
         return selectRow(select, triggerEvent);

@@ -100,6 +100,10 @@ void* CSliderUI::GetInterface(std::string_view name) {
     return name == "Slider" ? this : CProgressUI::GetInterface(name);
 }
 
+int CSliderUI::GetPageStep() const {
+    return std::max(step_, (GetMaxValue() - GetMinValue()) / 10);
+}
+
 unsigned CSliderUI::GetControlFlags() const {
     return IsEnabled() ? UIFLAG_SETCURSOR : 0;
 }

@@ -28,6 +28,8 @@ class CProgressUI : public CLabelUI {
     void SetAttribute(std::string_view name, std::string_view value) override;
     void PaintForeColor(IPainter& painter) override;
     void PaintForeImage(IPainter& painter) override;
+    // A bar of images paints itself; a plain one is a native bar.
+    bool IsSelfDrawn() const override { return !GetForeImage().empty() || !GetBkImage().empty(); }
 
   private:
     bool horizontal_ = true;
@@ -44,6 +46,11 @@ class CSliderUI : public CProgressUI {
     unsigned GetControlFlags() const override;
 
     int GetChangeStep() const { return step_; }
+    // The step of a page key or a click on the groove: a tenth of the range, at least one
+    // change step.
+    int GetPageStep() const;
+    bool IsSelfDrawn() const override { return CProgressUI::IsSelfDrawn() || !thumbImage_.empty(); }
+    bool IsActiveControl() const override { return true; }
     void SetChangeStep(int step) { step_ = step > 0 ? step : 1; }
     UiSize GetThumbSize() const;  // scaled
     void SetThumbSize(UiSize size);
@@ -66,6 +73,9 @@ class CSliderUI : public CProgressUI {
     void DoEvent(TEventUI& event) override;
     void SetAttribute(std::string_view name, std::string_view value) override;
     void PaintStatusImage(IPainter& painter) override;
+
+  protected:
+    UiCursor DefaultCursor() const override { return UiCursor::Hand; }
 
   private:
     int step_ = 1;

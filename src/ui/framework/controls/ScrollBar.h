@@ -15,6 +15,7 @@ class CScrollBarUI : public CControlUI {
     std::string GetClass() const override;
     void* GetInterface(std::string_view name) override;
     bool IsSelfDrawn() const override { return false; }
+    bool IsActiveControl() const override { return true; }
 
     CContainerUI* GetOwner() const { return owner_; }
     bool IsHorizontal() const { return horizontal_; }

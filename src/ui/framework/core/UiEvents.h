@@ -48,10 +48,44 @@ inline constexpr uint32_t MK_CONTROL_STATE = 0x0008;
 inline constexpr uint32_t MK_ALT_STATE = 0x0020;
 
 // Key codes used by the controls' key handling (the window-message numbering).
+inline constexpr uint32_t VK_BACK_KEY = 0x08;
+inline constexpr uint32_t VK_TAB_KEY = 0x09;
 inline constexpr uint32_t VK_RETURN_KEY = 0x0D;
+inline constexpr uint32_t VK_SHIFT_KEY = 0x10;
+inline constexpr uint32_t VK_CONTROL_KEY = 0x11;
+inline constexpr uint32_t VK_MENU_KEY = 0x12;  // Alt
+inline constexpr uint32_t VK_PAUSE_KEY = 0x13;
+inline constexpr uint32_t VK_CAPITAL_KEY = 0x14;
 inline constexpr uint32_t VK_ESCAPE_KEY = 0x1B;
+inline constexpr uint32_t VK_SPACE_KEY = 0x20;
+inline constexpr uint32_t VK_PRIOR_KEY = 0x21;  // Page Up
+inline constexpr uint32_t VK_NEXT_KEY = 0x22;   // Page Down
+inline constexpr uint32_t VK_END_KEY = 0x23;
+inline constexpr uint32_t VK_HOME_KEY = 0x24;
+inline constexpr uint32_t VK_LEFT_KEY = 0x25;
 inline constexpr uint32_t VK_UP_KEY = 0x26;
+inline constexpr uint32_t VK_RIGHT_KEY = 0x27;
 inline constexpr uint32_t VK_DOWN_KEY = 0x28;
+inline constexpr uint32_t VK_SNAPSHOT_KEY = 0x2C;  // Print Screen
+inline constexpr uint32_t VK_INSERT_KEY = 0x2D;
+inline constexpr uint32_t VK_DELETE_KEY = 0x2E;
+// '0'..'9' are 0x30..0x39 and 'A'..'Z' 0x41..0x5A, as their characters.
+inline constexpr uint32_t VK_LWIN_KEY = 0x5B;
+inline constexpr uint32_t VK_APPS_KEY = 0x5D;  // the context-menu key
+inline constexpr uint32_t VK_F1_KEY = 0x70;    // F1..F24: 0x70..0x87
+inline constexpr uint32_t VK_NUMLOCK_KEY = 0x90;
+inline constexpr uint32_t VK_SCROLL_KEY = 0x91;
+inline constexpr uint32_t VK_OEM_1_KEY = 0xBA;       // ;:
+inline constexpr uint32_t VK_OEM_PLUS_KEY = 0xBB;    // =+
+inline constexpr uint32_t VK_OEM_COMMA_KEY = 0xBC;   // ,<
+inline constexpr uint32_t VK_OEM_MINUS_KEY = 0xBD;   // -_
+inline constexpr uint32_t VK_OEM_PERIOD_KEY = 0xBE;  // .>
+inline constexpr uint32_t VK_OEM_2_KEY = 0xBF;       // /?
+inline constexpr uint32_t VK_OEM_3_KEY = 0xC0;       // `~
+inline constexpr uint32_t VK_OEM_4_KEY = 0xDB;       // [{
+inline constexpr uint32_t VK_OEM_5_KEY = 0xDC;       // \|
+inline constexpr uint32_t VK_OEM_6_KEY = 0xDD;       // ]}
+inline constexpr uint32_t VK_OEM_7_KEY = 0xDE;       // '"
 
 struct TEventUI {
     UiEventType Type = UIEVENT_UNKNOWN;

@@ -318,7 +318,9 @@ CControlUI* CDialogBuilder::Create(std::string_view xml, std::string_view type,
     impl_->includeChain.clear();
     std::string file;
     if (!loadLayout(impl_->doc, xml, error_, &file)) {
-        platform::debugLine(error_);
+        if (reportLoadErrors_) {
+            platform::debugLine(error_);
+        }
         return nullptr;
     }
     if (!file.empty()) {

@@ -41,11 +41,15 @@ class CDialogBuilder {
 
     // Why the last build failed ("" after a success).
     std::string GetLastErrorMessage() const { return error_; }
+    // A layout that cannot be loaded is written to the debug output unless the caller
+    // reports it itself (with what the layout was for).
+    void SetReportLoadErrors(bool report) { reportLoadErrors_ = report; }
 
   private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
     std::string error_;
+    bool reportLoadErrors_ = true;
 };
 
 }  // namespace vorn::ui

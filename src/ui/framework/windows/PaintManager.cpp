@@ -232,6 +232,16 @@ void CPaintManagerUI::SetClientSize(UiSize size) {
 UiRect CPaintManagerUI::GetCaptionRect() const {
     return dpi_.Scale(caption_);
 }
+bool CPaintManagerUI::IsCaptionDragPoint(UiPoint point) const {
+    UiRect caption = GetCaptionRect();
+    UiRect area{caption.left, caption.top, clientSize_.cx - caption.right, caption.bottom};
+    if (!area.contains(point)) {
+        return false;
+    }
+    CControlUI* hit = FindControl(point);
+    return hit == nullptr || !hit->IsActiveControl();
+}
+
 UiSize CPaintManagerUI::GetRoundCorner() const {
     return dpi_.Scale(roundCorner_);
 }

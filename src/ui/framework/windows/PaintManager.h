@@ -59,6 +59,9 @@ class CPaintManagerUI {
     UiSize GetClientSize() const { return clientSize_; }
     void SetClientSize(UiSize size);
     UiRect GetCaptionRect() const;  // scaled
+    // Whether a press at the window point moves the window: inside the caption (whose right
+    // edge counts from the client's right) and not on an active control.
+    bool IsCaptionDragPoint(UiPoint point) const;
     void SetCaptionRect(UiRect rect) { caption_ = rect; }
     UiSize GetRoundCorner() const;  // scaled
     void SetRoundCorner(int cx, int cy) { roundCorner_ = {cx, cy}; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <mutex>
+#include <vector>
 
 #include "platform/debug/DebugSink.h"
 #include "ui/framework/core/UiLoop.h"
@@ -112,6 +113,9 @@ void CWindowWnd::finishDestroy() {
     if (handle_ == 0) {
         return;
     }
+    if (modal_ != nullptr) {
+        windowHost().windowModal(this, false);
+    }
     HandleMessage(WM_NCDESTROY, 0, 0);
     if (visible_) {
         visible_ = false;
@@ -164,12 +168,20 @@ int CWindowWnd::ShowModal() {
     if (handle_ == 0 || !isUiLoopAlive(loop_) || runner == nullptr) {
         return -1;
     }
+    if (!HasContent()) {
+        // An empty window would wait for a choice nobody can make (why it is empty was
+        // written when it was created).
+        DestroyWindow();  // may delete this
+        return 0;
+    }
     auto state = std::make_shared<ModalState>();
     modal_ = state;
     UiWindowHandle ownerHandle = owner_;
+    UiWindowHandle self = handle_;
     if (CWindowWnd* owner = GetOwner()) {
         owner->EnableWindow(false);
     }
+    windowHost().windowModal(this, true);
     ShowWindow(true);
     loop_->post(this, {kModalStarted, 0, 0});
     runner->runUntil([state] { return state->done; });
@@ -179,6 +191,8 @@ int CWindowWnd::ShowModal() {
                               GetWindowClassName().c_str());
         state->result = -1;
         DestroyWindow();  // may delete this
+    } else if (CWindowWnd* still = FromHandle(self)) {
+        windowHost().windowModal(still, false);  // closed without being destroyed
     }
     if (CWindowWnd* owner = FromHandle(ownerHandle)) {
         owner->EnableWindow(true);
@@ -257,7 +271,8 @@ void CWindowWnd::setShowState(bool iconic, bool zoomed) {
             MoveWindow(restoreRect_);
         }
     }
-    windowHost().windowShown(this, visible_ && !iconic_);
+    // The host shows the new state (minimised windows stay on the desktop's task list).
+    windowHost().windowShown(this, visible_);
     handleMessage({WM_SIZE, iconic ? SIZE_MINIMIZED : (zoomed ? SIZE_MAXIMIZED : SIZE_RESTORED),
                    makeLParam(rect_.width(), rect_.height())});
 }
@@ -306,6 +321,21 @@ bool CWindowWnd::PostMessageTo(UiWindowHandle target, uint32_t message, uintptr_
     return it->second->loop_->post(it->second, {message, wParam, lParam});
 }
 
+int CWindowWnd::PostToAllWindows(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    std::vector<UiWindowHandle> handles;
+    {
+        std::lock_guard lock(gRegistryMutex);
+        for (const auto& [handle, window] : gRegistry) {
+            handles.push_back(handle);
+        }
+    }
+    int posted = 0;
+    for (UiWindowHandle h : handles) {
+        posted += PostMessageTo(h, message, wParam, lParam) ? 1 : 0;
+    }
+    return posted;
+}
+
 bool CWindowWnd::SetTimer(unsigned timerId, unsigned elapse) {
     return handle_ != 0 && isUiLoopAlive(loop_) &&
            loop_->setTimer(this, timerId, elapse, platform::TimerMode::Repeating);
@@ -349,6 +379,9 @@ intptr_t CWindowWnd::HandleMessage(uint32_t message, uintptr_t wParam, intptr_t 
         case WM_SYSCOMMAND:
             switch (wParam & 0xFFF0) {
                 case SC_MINIMIZE:
+                    if (IsModal()) {
+                        return 0;  // the owner waits for this window: it stays in view
+                    }
                     setShowState(true, zoomed_);
                     return 0;
                 case SC_MAXIMIZE:

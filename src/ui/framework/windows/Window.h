@@ -46,7 +46,10 @@ class CWindowWnd : public platform::MessageTarget {
     void ShowWindow(bool show = true, bool takeFocus = true);
     // Shows the window and waits inside the UI loop until it closes; answers the value
     // given to Close. The owner is disabled meanwhile. -1 when the window cannot run (no
-    // loop) or the loop has nothing more to do without the window having closed.
+    // loop) or the loop has nothing more to do without the window having closed. A window
+    // without content (HasContent false: its skin did not build) is not shown: it is
+    // destroyed at once and the answer is 0, as if it had been closed. While modal, the
+    // window cannot be minimised (its owner waits for it; SC_MINIMIZE is ignored).
     int ShowModal();
     bool IsModal() const { return modal_ != nullptr; }
     // Posts WM_CLOSE with the result; a modal window ends with it.
@@ -89,6 +92,14 @@ class CWindowWnd : public platform::MessageTarget {
     // Called when a window starts running modally (after its first display), for tests
     // and tools that act in modal windows. One hook for the process; empty removes it.
     static void SetModalHook(std::function<void(CWindowWnd&)> hook);
+
+    // Posts a message to every window of the process (desktop changes such as
+    // WM_DISPLAYCHANGE reach all top-level windows this way). Answers how many got it.
+    static int PostToAllWindows(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0);
+
+    // Whether the window has anything to show; a window whose content could not be made
+    // answers false and is not run modally.
+    virtual bool HasContent() const { return true; }
 
     virtual std::string GetWindowClassName() const = 0;
     virtual uint32_t GetClassStyle() const { return 0; }

@@ -14,9 +14,13 @@ class IWindowHost {
     virtual void windowCreated(CWindowWnd* window) = 0;
     // Called before the window object goes away.
     virtual void windowDestroyed(CWindowWnd* window) = 0;
+    // Shown or hidden; a shown window may be minimised or maximised (IsIconic, IsZoomed), which
+    // the host shows as such.
     virtual void windowShown(CWindowWnd* window, bool shown) = 0;
     virtual void windowMoved(CWindowWnd* window, const UiRect& rect) = 0;
     virtual void windowEnabled(CWindowWnd* window, bool enabled) = 0;
+    // The window starts (true) or stops running modally over its owner.
+    virtual void windowModal(CWindowWnd* window, bool modal) = 0;
     virtual void windowTitleChanged(CWindowWnd* window) = 0;
     // The usable area of the screen that holds (or would hold) the window.
     virtual UiRect workArea(const CWindowWnd* window) const = 0;
@@ -33,6 +37,7 @@ class HeadlessWindowHost final : public IWindowHost {
     void windowShown(CWindowWnd*, bool) override {}
     void windowMoved(CWindowWnd*, const UiRect&) override {}
     void windowEnabled(CWindowWnd*, bool) override {}
+    void windowModal(CWindowWnd*, bool) override {}
     void windowTitleChanged(CWindowWnd*) override {}
     UiRect workArea(const CWindowWnd*) const override { return workArea_; }
     UiRect screenRect(const CWindowWnd*) const override { return screen_; }

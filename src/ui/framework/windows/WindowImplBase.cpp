@@ -2,6 +2,7 @@
 
 #include "platform/debug/DebugSink.h"
 #include "ui/framework/controls/Control.h"
+#include "ui/framework/windows/dialogs/ScaleRule.h"
 
 namespace vorn::ui {
 
@@ -53,6 +54,7 @@ intptr_t WindowImplBase::OnCreate(bool& handled) {
     m_pm.Init(this, GetWindowClassName());
     std::string skin = GetSkinFolder() + GetSkinFile();
     CDialogBuilder builder;
+    builder.SetReportLoadErrors(false);  // the one line below names the window too
     CControlUI* root = builder.Create(skin, {}, this, &m_pm);
     if (root == nullptr) {
         platform::debugPrintf("window %s: skin %s could not be built: %s",
@@ -174,7 +176,7 @@ void WindowImplBase::OnFirstShow() {
 }
 
 void WindowImplBase::HandleDpiChanged(uintptr_t wParam, intptr_t lParam) {
-    m_pm.SetDPI(loWord(wParam));
+    m_pm.SetDPI(checkedScale(loWord(wParam), ScaleErrorText()));
     m_pm.ResetDPIAssets();
     if (const auto* proposed = reinterpret_cast<const UiRect*>(lParam)) {
         MoveWindow(*proposed);

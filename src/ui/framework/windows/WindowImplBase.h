@@ -26,6 +26,8 @@ class WindowImplBase : public CWindowWnd,
     ~WindowImplBase() override;
 
     CPaintManagerUI& GetPaintManager() { return m_pm; }
+    // False when the skin did not build: the window is not run modally.
+    bool HasContent() const override { return m_pm.GetRoot() != nullptr; }
 
     // Called once the skin is built (during Create).
     virtual void InitWindow() {}
@@ -64,9 +66,13 @@ class WindowImplBase : public CWindowWnd,
     intptr_t HandleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
     void OnFirstShow() override;
 
-    // The scale change of a DPI-changed message: new DPI on the manager, DPI assets reset,
-    // the window moved to the proposed rectangle (lParam: const UiRect*), layout updated.
+    // The scale change of a DPI-changed message (wParam: the DPI in its low word) under the
+    // scale rule (windows/dialogs/ScaleRule.h): an accepted DPI goes on the manager, any other
+    // writes ScaleErrorText and uses 96; DPI assets are reset, the window moved to the
+    // proposed rectangle (lParam: const UiRect*) and the layout updated.
     void HandleDpiChanged(uintptr_t wParam, intptr_t lParam);
+    // The diagnostic line of a refused scale.
+    virtual std::string ScaleErrorText() const { return "WND DPI SET ERROR"; }
     // Shows "restorebtn" and hides "maxbtn" while zoomed, the reverse otherwise.
     void UpdateZoomButtons();
 

@@ -48,7 +48,7 @@ intptr_t CAboutWnd::HandleCustomMessage(uint32_t message, uintptr_t wParam, intp
     }
 }
 
-bool ShowAboutWindow(CWindowWnd* mainWindow, UiWindowHandle& openHandle) {
+bool ShowAboutWindow(CWindowWnd* mainWindow, UiWindowHandle& openHandle, int scale) {
     if (openHandle != 0 && CWindowWnd::FromHandle(openHandle) != nullptr) {
         return false;
     }
@@ -59,6 +59,11 @@ bool ShowAboutWindow(CWindowWnd* mainWindow, UiWindowHandle& openHandle) {
         return false;
     }
     about->UpdateRevisionText();
+    if (scale == 0) {
+        auto* owner = dynamic_cast<WindowImplBase*>(mainWindow);
+        scale = owner != nullptr ? owner->GetPaintManager().GetDPIObj()->GetDPI() : 96;
+    }
+    about->SetDPI(scale);
     openHandle = about->GetHWND();
     about->CenterWindow();
     about->ShowModal();

@@ -21,13 +21,15 @@ class CAboutWnd : public CFrameButtonWnd {
 
   protected:
     std::string GetSkinFile() const override { return "AboutWnd.xml"; }
+    std::string ScaleErrorText() const override { return "ABOUT_WND DPI SET ERROR"; }
     bool OnDialogClick(TNotifyUI& msg) override;
     intptr_t HandleCustomMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
                                  bool& handled) override;
 };
 
-// Opens the about window over the main window, 800 x 572, centred and modal, unless one is
-// open already (`openHandle` remembers it while it is). False when it was already open.
-bool ShowAboutWindow(CWindowWnd* mainWindow, UiWindowHandle& openHandle);
+// Opens the about window over the main window, 800 x 572 at 100 %, centred and modal, unless
+// one is open already (`openHandle` remembers it while it is). `scale` is the DPI under the
+// scale rule; 0 takes the main window's (96 without one). False when it was already open.
+bool ShowAboutWindow(CWindowWnd* mainWindow, UiWindowHandle& openHandle, int scale = 0);
 
 }  // namespace vorn::ui

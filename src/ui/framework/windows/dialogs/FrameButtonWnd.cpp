@@ -1,6 +1,7 @@
 #include "ui/framework/windows/dialogs/FrameButtonWnd.h"
 
 #include "ui/framework/controls/Control.h"
+#include "ui/framework/windows/dialogs/ScaleRule.h"
 
 namespace vorn::ui {
 
@@ -30,6 +31,15 @@ intptr_t CFrameButtonWnd::HandleCustomMessage(uint32_t message, uintptr_t wParam
         return 0;
     }
     return WindowImplBase::HandleCustomMessage(message, wParam, lParam, handled);
+}
+
+void CFrameButtonWnd::SetDPI(int dpi) {
+    int current = GetDPI();
+    applyWindowScale(dpi, current, ScaleErrorText());
+}
+
+int CFrameButtonWnd::GetDPI() const {
+    return m_pm.GetDPIObj()->GetDPI();
 }
 
 void CFrameButtonWnd::OnFinalMessage(UiWindowHandle handle) {

@@ -13,6 +13,11 @@ class CFrameButtonWnd : public WindowImplBase {
     void InitWindow() override;
     void Notify(TNotifyUI& msg) override;
 
+    // The window scale rule with this window's error text (ScaleErrorText); an accepted scale
+    // other than the window's own reaches every paint manager.
+    void SetDPI(int dpi);
+    int GetDPI() const;
+
   protected:
     // A click on a control other than the close and menu buttons; true when the dialog
     // handled it (otherwise the base window's frame button handling follows).

@@ -1,7 +1,6 @@
 #include "ui/framework/windows/dialogs/MsgWnd.h"
 
 #include "ui/framework/controls/Control.h"
-#include "ui/framework/windows/dialogs/ScaleRule.h"
 
 namespace vorn::ui {
 
@@ -12,10 +11,6 @@ bool CMsgWnd::OnDialogClick(TNotifyUI& msg) {
         return true;
     }
     return false;
-}
-
-void CMsgWnd::SetDPI(int dpi) {
-    applyWindowScale(dpi, dpi_, "MSG_WND DPI SET ERROR");
 }
 
 int ShowMessageBox(CWindowWnd* parent, std::string_view title, std::string_view text, int scale,

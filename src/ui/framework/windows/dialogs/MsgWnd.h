@@ -13,23 +13,18 @@ class CMsgWnd : public CFrameButtonWnd {
   public:
     std::string GetWindowClassName() const override { return "MsgWnd"; }
 
-    // The window scale rule with this window's error text ("MSG_WND DPI SET ERROR").
-    void SetDPI(int dpi);
-    int GetDPI() const { return dpi_; }
-
   protected:
+    std::string ScaleErrorText() const override { return "MSG_WND DPI SET ERROR"; }
     std::string GetSkinFile() const override { return "XML_MSG"; }
     // "confirm_btn" closes the box with 1, "cancel_btn" with 0.
     bool OnDialogClick(TNotifyUI& msg) override;
-
-  private:
-    int dpi_ = 96;
 };
 
 // Shows the message box modally over `parent` (or none): an empty title or text keeps the
 // skin's; `textIsKey` makes the text a language key; `buttons` 0 shows only "confirm_btn",
 // 1 also "cancel_btn". Answers 1 when "confirm_btn" was pressed, 0 for "cancel_btn" or
-// "closebtn" (and -1 when the box could not run).
+// "closebtn", and 0 at once when the skin did not build (-1 when the box could not run: no
+// UI loop).
 int ShowMessageBox(CWindowWnd* parent, std::string_view title, std::string_view text, int scale,
                    bool textIsKey, int buttons);
 
