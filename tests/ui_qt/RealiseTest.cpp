@@ -260,3 +260,36 @@ TEST(TreeRealiser, HiddenPagesGetTheirWidgetsWhenFirstShown) {
     EXPECT_EQ(b->geometry().width(), 300);
     EXPECT_NE(realiser.widgetFor(pm.FindControl("c")), nullptr);
 }
+
+TEST_F(RealiseTest, RowsAddedToAShownComboCostOneWidgetUpdate) {
+    auto* box = widget<QComboBox>("mode");
+    auto* combo = static_cast<CComboUI*>(control("mode"));
+    int inserted = 0;
+    QObject::connect(box->model(), &QAbstractItemModel::rowsInserted, box,
+                     [&inserted] { ++inserted; });
+    for (int i = 0; i < 400; ++i) {
+        auto* row = new CListLabelElementUI;
+        row->SetText("Profile " + std::to_string(i));
+        combo->Add(row);
+    }
+    EXPECT_EQ(inserted, 0);  // nothing yet: the rows are shown together
+    settle();
+    EXPECT_EQ(inserted, 1);
+    ASSERT_EQ(box->count(), 403);
+    EXPECT_EQ(box->itemText(402), "Profile 399");
+
+    // A selection right after new rows shows them with it, at once.
+    auto* last = new CListLabelElementUI;
+    last->SetText("Last");
+    combo->Add(last);
+    combo->SelectItem(403, false, false);
+    EXPECT_EQ(box->count(), 404);
+    EXPECT_EQ(box->currentText(), "Last");
+
+    // Rows that go, and a row's new text, reach the widget the same way.
+    combo->RemoveAt(0);
+    combo->GetItemAt(0)->SetText("Pulse");
+    settle();
+    EXPECT_EQ(box->count(), 403);
+    EXPECT_EQ(box->itemText(0), "Pulse");
+}

@@ -545,10 +545,13 @@ void ComboWidget::sync(unsigned what) {
     auto* combo = static_cast<CComboUI*>(control_);
     QSignalBlocker block(this);
     if ((what & (CHANGE_ITEMS | CHANGE_TEXT | CHANGE_STYLE)) != 0) {
-        clear();
+        QStringList rows;
+        rows.reserve(combo->GetCount());
         for (int i = 0; i < combo->GetCount(); ++i) {
-            addItem(qs(combo->GetItemAt(i)->GetText()));
+            rows.push_back(qs(combo->GetItemAt(i)->GetText()));
         }
+        clear();
+        addItems(rows);
     }
     if ((what & (CHANGE_ITEMS | CHANGE_SELECTION | CHANGE_TEXT | CHANGE_STYLE)) != 0) {
         setCurrentIndex(combo->GetCurSel());

@@ -143,6 +143,7 @@ void TreeRealiser::forget(CControlUI* control) {
     byWidget_.erase(r->widget());
     map_.erase(it);
     pending_.erase(control);
+    itemsPending_.erase(control);
     r->detach();
 }
 
@@ -157,7 +158,7 @@ void TreeRealiser::OnControlAdded(CControlUI* control) {
             return;  // not shown (the row of a combo), or realised with its hidden parent
         }
         if (it->second->control()->GetInterface("Combo") != nullptr) {
-            OnControlChanged(it->second->control(), CHANGE_ITEMS);
+            scheduleItems(it->second->control());
             return;
         }
         parent = it->second->childParent();
@@ -174,12 +175,7 @@ void TreeRealiser::OnControlRemoved(CControlUI* control) {
     if (it == map_.end()) {
         if (CControlUI* parent = control->GetParent()) {
             if (parent->GetInterface("Combo") != nullptr && map_.count(parent) != 0) {
-                // A combo row leaves: the list is rebuilt once the row is gone.
-                QTimer::singleShot(0, this, [this, parent] {
-                    if (map_.count(parent) != 0) {
-                        OnControlChanged(parent, CHANGE_ITEMS);
-                    }
-                });
+                scheduleItems(parent);  // rebuilt once the row is gone
             }
         }
         return;
@@ -195,10 +191,18 @@ void TreeRealiser::OnControlChanged(CControlUI* control, unsigned what) {
     if (it == map_.end()) {
         // A combo row's text or selection shows in its combo.
         CControlUI* parent = control->GetParent();
-        if (parent != nullptr && parent->GetInterface("Combo") != nullptr) {
-            OnControlChanged(parent, CHANGE_ITEMS);
+        if (parent != nullptr && parent->GetInterface("Combo") != nullptr &&
+            map_.count(parent) != 0) {
+            scheduleItems(parent);
         }
         return;
+    }
+    if (what == CHANGE_ITEMS && control->GetInterface("Combo") != nullptr) {
+        scheduleItems(control);  // rows added one by one are shown together
+        return;
+    }
+    if (itemsPending_.erase(control) != 0) {
+        what |= CHANGE_ITEMS;  // the rows it waits for come with this sync
     }
     if ((what & CHANGE_PAINT) != 0 && (what & ~CHANGE_PAINT) == 0) {
         it->second->widget()->update();
@@ -274,6 +278,26 @@ void TreeRealiser::scheduleLayout() {
         layoutPending_ = false;
         if (manager_.IsUpdateNeeded()) {
             manager_.UpdateLayout();
+        }
+    });
+}
+
+void TreeRealiser::scheduleItems(CControlUI* combo) {
+    itemsPending_.insert(combo);
+    if (itemsFlushScheduled_) {
+        return;
+    }
+    itemsFlushScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        itemsFlushScheduled_ = false;
+        std::unordered_set<CControlUI*> combos;
+        combos.swap(itemsPending_);
+        SyncGuard guard(*this);
+        for (CControlUI* shown : combos) {
+            auto it = map_.find(shown);
+            if (it != map_.end() && it->second->control() != nullptr) {
+                it->second->sync(CHANGE_ITEMS);
+            }
         }
     });
 }

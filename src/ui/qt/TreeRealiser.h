@@ -63,6 +63,9 @@ class TreeRealiser final : public QObject, public IControlObserver, public Reali
     void placeAll();
     void scheduleLayout();
     void scheduleRestyle();
+    // A combo's rows changed: its list is rebuilt once, on the next turn of the loop (or
+    // with the combo's next sync), however many rows came or went meanwhile.
+    void scheduleItems(CControlUI* combo);
 
     CPaintManagerUI& manager_;
     QPointer<QWidget> host_;
@@ -70,6 +73,9 @@ class TreeRealiser final : public QObject, public IControlObserver, public Reali
     std::unordered_map<const QWidget*, CControlUI*> byWidget_;
     // Hidden containers whose children get widgets when they are first shown.
     std::unordered_set<CControlUI*> pending_;
+    // Combos whose rows changed since their widget last showed them.
+    std::unordered_set<CControlUI*> itemsPending_;
+    bool itemsFlushScheduled_ = false;
     int syncing_ = 0;
     bool layoutPending_ = false;
     bool restylePending_ = false;
