@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QEnterEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,9 +77,14 @@ TEST(KeyMap, QtKeysBecomeTheSystemsVirtualKeys) {
 
 namespace {
 
-const char* kOwnerSkin = R"(<Window size="400,300" caption="0,0,0,40">
+const char* kOwnerSkin = R"(<Window size="400,300" caption="0,0,0,40" roundcorner="10,10">
   <VerticalLayout name="root" bkcolor="#FF15171C">
     <Label name="title" text="Owner" height="40"/>
+    <HorizontalLayout height="20">
+      <Label name="cut" text="A profile name far too long for its place" endellipsis="true"
+             width="90"/>
+      <Label name="marked" showhtml="true" text="&lt;b&gt;Hot&lt;/b&gt; &lt;c #FFFF0000&gt;red&lt;/c&gt;&lt;n&gt;x&amp;y"/>
+    </HorizontalLayout>
     <Button name="apply" text="Apply" height="30"/>
     <Edit name="value" height="28"/>
     <Label name="link" text="more" cursor="hand" height="20"/>
@@ -264,4 +270,40 @@ TEST_F(WindowHostTest, PointerShapesComeFromTheTree) {
     EXPECT_EQ(widgetOf("link")->cursor().shape(), Qt::PointingHandCursor);
     owner_.GetPaintManager().FindControl("title")->SetCursor(UiCursor::SizeNS);
     EXPECT_EQ(widgetOf("title")->cursor().shape(), Qt::SizeVerCursor);
+}
+
+TEST_F(WindowHostTest, LabelsCutLongTextAndShowMarkupRuns) {
+    auto* cut = qobject_cast<QLabel*>(widgetOf("cut"));
+    ASSERT_NE(cut, nullptr);
+    EXPECT_TRUE(cut->text().endsWith(QChar(0x2026))) << cut->text().toStdString();
+    EXPECT_LE(cut->fontMetrics().horizontalAdvance(cut->text()), 90);
+    owner_.GetPaintManager().FindControl("cut")->SetFixedWidth(390);
+    settle();
+    EXPECT_EQ(cut->text(), "A profile name far too long for its place");
+    owner_.GetPaintManager().FindControl("cut")->SetText("Short");
+    EXPECT_EQ(cut->text(), "Short");
+
+    auto* marked = qobject_cast<QLabel*>(widgetOf("marked"));
+    ASSERT_NE(marked, nullptr);
+    EXPECT_EQ(marked->text(),
+              "<b>Hot</b> <span style=\"color:rgba(255,0,0,255)\">red</span><br/>x&amp;y");
+}
+
+TEST_F(WindowHostTest, RoundCornersOfTheSkinShapeTheWindow) {
+    QRegion shape = top_->mask();
+    ASSERT_FALSE(shape.isEmpty());
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(399, 299)));
+    EXPECT_TRUE(shape.contains(QPoint(10, 0)));
+    EXPECT_TRUE(shape.contains(QPoint(200, 150)));
+    QImage picture = ui_->grab(&owner_);
+    EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(picture.pixel(200, 150)), 255);
+
+    owner_.SendMessage(WM_SYSCOMMAND, SC_MAXIMIZE, 0);  // square while maximised
+    settle();
+    EXPECT_TRUE(top_->mask().isEmpty());
+    owner_.SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
+    settle();
+    EXPECT_FALSE(top_->mask().contains(QPoint(0, 0)));
 }

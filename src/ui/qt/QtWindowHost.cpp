@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPainterPath>
 #include <QScreen>
 #include <QWindow>
 
@@ -68,12 +69,27 @@ void RealisedWindow::applyGeometry(const UiRect& rect) {
     applying_ = true;
     setGeometry(rect.left, rect.top, rect.width(), rect.height());
     surface_->setGeometry(0, 0, rect.width(), rect.height());
+    updateShape();
     applying_ = false;
+}
+
+void RealisedWindow::updateShape() {
+    UiSize corner = realiser_ != nullptr ? realiser_->manager().GetRoundCorner() : UiSize{};
+    if (corner.cx <= 0 || corner.cy <= 0 || (window_ != nullptr && window_->IsZoomed())) {
+        if (!mask().isEmpty()) {
+            clearMask();
+        }
+        return;
+    }
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), corner.cx, corner.cy);
+    setMask(QRegion(outline.toFillPolygon().toPolygon()));
 }
 
 void RealisedWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     surface_->setGeometry(rect());
+    updateShape();
     if (!applying_ && window_ != nullptr) {
         window_->MoveWindow(fromQRect(geometry()));
     }

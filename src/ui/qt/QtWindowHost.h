@@ -48,6 +48,8 @@ class RealisedWindow final : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
+    // The window's outline: its skin's "roundcorner" (scaled), square while maximised.
+    void updateShape();
     // The desktop changed the window state: the window decides, the widget then shows what
     // it decided.
     void windowStateChangedByDesktop();

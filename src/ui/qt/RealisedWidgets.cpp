@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 
 #include "ui/framework/controls/ScrollBar.h"
+#include "ui/framework/drawing/Markup.h"
 #include "ui/framework/drawing/RenderEngine.h"
 #include "ui/framework/windows/PaintManager.h"
 #include "ui/qt/QtPainter.h"
@@ -29,35 +30,27 @@ Qt::Alignment alignmentOf(unsigned style) {
     return a;
 }
 
-// Markup of labels (<b>, <i>, <u>, <c #AARRGGBB>, <n>) as Qt rich text.
+// The runs of a label's markup (the tree's parser) as Qt rich text.
 QString richText(const std::string& text) {
     QString out;
-    QString s = qs(text);
-    int i = 0;
-    std::vector<QString> closers;
-    while (i < s.size()) {
-        if (s[i] == '<') {
-            int end = s.indexOf('>', i);
-            if (end > i) {
-                QString tag = s.mid(i + 1, end - i - 1).trimmed();
-                if (tag == "n") {
-                    out += "<br/>";
-                } else if (tag == "b" || tag == "i" || tag == "u") {
-                    out += "<" + tag + ">";
-                } else if (tag == "/b" || tag == "/i" || tag == "/u") {
-                    out += "<" + tag + ">";
-                } else if (tag.startsWith("c ")) {
-                    out += "<span style=\"color:" +
-                           rgba(parseColor(tag.mid(2).trimmed().toStdString())) + "\">";
-                } else if (tag == "/c") {
-                    out += "</span>";
-                }
-                i = end + 1;
-                continue;
-            }
+    for (const TTextRun& run : parseMarkup(text)) {
+        QString piece = qs(run.text).toHtmlEscaped();
+        if (run.bold) {
+            piece = "<b>" + piece + "</b>";
         }
-        out += QString(s[i]).toHtmlEscaped();
-        ++i;
+        if (run.italic) {
+            piece = "<i>" + piece + "</i>";
+        }
+        if (run.underline) {
+            piece = "<u>" + piece + "</u>";
+        }
+        if (run.color != 0) {
+            piece = "<span style=\"color:" + rgba(run.color) + "\">" + piece + "</span>";
+        }
+        out += piece;
+        if (run.lineBreak) {
+            out += "<br/>";
+        }
     }
     return out;
 }
@@ -305,12 +298,15 @@ void LabelWidget::sync(unsigned what) {
     syncCommon(what);
     auto* label = static_cast<CLabelUI*>(control_);
     if ((what & (CHANGE_TEXT | CHANGE_STYLE)) != 0) {
+        unsigned style = label->GetTextStyle();
+        elide_ = (style & DT_END_ELLIPSIS) != 0 && (style & DT_WORDBREAK) == 0;
         if (label->IsShowHtml()) {
             setTextFormat(Qt::RichText);
             setText(richText(label->GetText()));
         } else {
             setTextFormat(Qt::PlainText);
-            setText(qs(label->GetText()));
+            plain_ = qs(label->GetText());
+            showPlainText();
         }
     }
     if ((what & (CHANGE_STYLE | CHANGE_ENABLED)) != 0) {
@@ -340,6 +336,28 @@ void LabelWidget::sync(unsigned what) {
     if ((what & CHANGE_STYLE) != 0) {
         setAlignment(alignmentOf(label->GetTextStyle()));
         setWordWrap((label->GetTextStyle() & DT_WORDBREAK) != 0);
+        if (elide_ && textFormat() == Qt::PlainText) {
+            showPlainText();  // in the new font and margins
+        }
+    }
+}
+
+void LabelWidget::showPlainText() {
+    QString shown = plain_;
+    if (elide_) {
+        QMargins m = contentsMargins();
+        int width = std::max(0, this->width() - m.left() - m.right());
+        shown = fontMetrics().elidedText(plain_, Qt::ElideRight, width);
+    }
+    if (text() != shown) {
+        setText(shown);
+    }
+}
+
+void LabelWidget::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    if (elide_ && textFormat() == Qt::PlainText) {
+        showPlainText();
     }
 }
 

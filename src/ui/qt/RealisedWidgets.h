@@ -86,6 +86,15 @@ class LabelWidget final : public QLabel, public Realised {
     LabelWidget(RealiserContext& realiser, CLabelUI* label, QWidget* parent);
     QWidget* widget() override { return this; }
     void sync(unsigned what) override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // Plain text with "endellipsis" is cut to the width with an ellipsis at its end.
+    void showPlainText();
+    QString plain_;
+    bool elide_ = false;
 };
 
 // Buttons and options (an option is a checkable button).

@@ -1,7 +1,9 @@
 #include "ui/framework/drawing/RenderEngine.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "ui/framework/drawing/Markup.h"
 #include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::ui {
@@ -93,50 +95,75 @@ void CRenderEngine::DrawText(IPainter& painter, CPaintManagerUI* manager, const 
 }
 
 std::string CRenderEngine::StripHtml(std::string_view text) {
-    std::string out;
-    size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == '<' || text[i] == '{') {
-            char close = text[i] == '<' ? '>' : '}';
-            size_t end = text.find(close, i);
-            if (end != std::string_view::npos) {
-                std::string_view tag = text.substr(i + 1, end - i - 1);
-                if (tag == "n") {
-                    out.push_back('\n');
-                }
-                i = end + 1;
-                continue;
-            }
-        }
-        out.push_back(text[i++]);
-    }
-    return out;
+    return markupPlainText(text);
 }
 
 void CRenderEngine::DrawHtmlText(IPainter& painter, CPaintManagerUI* manager, const UiRect& rc,
                                  std::string_view text, UiColor color, unsigned style) {
-    TFontInfo f = manager != nullptr ? manager->GetDefaultFontInfo() : TFontInfo{};
-    // One style per call: the first <b>/<i>/<u>/<c> tags decide the look of the whole text.
-    if (text.find("<b>") != std::string_view::npos) {
-        f.bBold = true;
+    TFontInfo base = manager != nullptr ? manager->GetDefaultFontInfo() : TFontInfo{};
+    if (manager != nullptr) {
+        base.iSize = manager->GetDPIObj()->Scale(base.iSize);
     }
-    if (text.find("<i>") != std::string_view::npos) {
-        f.bItalic = true;
-    }
-    if (text.find("<u>") != std::string_view::npos) {
-        f.bUnderline = true;
-    }
-    size_t c = text.find("<c ");
-    if (c != std::string_view::npos) {
-        size_t end = text.find('>', c);
-        if (end != std::string_view::npos) {
-            color = parseColor(text.substr(c + 3, end - c - 3));
+    // Runs are laid out one after the other; <n> starts a new line. Lines keep the
+    // control's alignment, the block its vertical alignment.
+    struct Piece {
+        const TTextRun* run;
+        TFontInfo font;
+        UiSize size;
+    };
+    struct Line {
+        std::vector<Piece> pieces;
+        int width = 0;
+        int height = 0;
+    };
+    std::vector<TTextRun> runs = parseMarkup(text);
+    std::vector<Line> lines(1);
+    for (const TTextRun& run : runs) {
+        Piece piece{&run, base, {}};
+        piece.font.bBold = base.bBold || run.bold;
+        piece.font.bItalic = base.bItalic || run.italic;
+        piece.font.bUnderline = base.bUnderline || run.underline;
+        piece.size = painter.measureText(run.text.empty() ? "Ag" : run.text, piece.font, 0);
+        Line& line = lines.back();
+        if (!run.text.empty()) {
+            line.width += piece.size.cx;
+            line.pieces.push_back(piece);
+        }
+        line.height = std::max(line.height, piece.size.cy);
+        if (run.lineBreak) {
+            lines.emplace_back();
         }
     }
-    if (manager != nullptr) {
-        f.iSize = manager->GetDPIObj()->Scale(f.iSize);
+    int total = 0;
+    for (Line& line : lines) {
+        if (line.height == 0) {
+            line.height = painter.measureText("Ag", base, 0).cy;
+        }
+        total += line.height;
     }
-    painter.drawText(rc, StripHtml(text), color, f, style);
+    int y = rc.top;
+    if ((style & DT_VCENTER) != 0) {
+        y = rc.top + (rc.height() - total) / 2;
+    } else if ((style & DT_BOTTOM) != 0) {
+        y = rc.bottom - total;
+    }
+    painter.pushClip(rc);
+    for (const Line& line : lines) {
+        int x = rc.left;
+        if ((style & DT_CENTER) != 0) {
+            x = rc.left + (rc.width() - line.width) / 2;
+        } else if ((style & DT_RIGHT) != 0) {
+            x = rc.right - line.width;
+        }
+        for (const Piece& p : line.pieces) {
+            UiRect r{x, y, x + p.size.cx, y + line.height};
+            painter.drawText(r, p.run->text, p.run->color != 0 ? p.run->color : color, p.font,
+                             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+            x += p.size.cx;
+        }
+        y += line.height;
+    }
+    painter.popClip();
 }
 
 }  // namespace vorn::ui
