@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/Combo.h"
 #include "ui/framework/controls/Progress.h"
+#include "ui/framework/controls/ScrollBar.h"
 #include "ui/framework/core/UiLoop.h"
+#include "ui/framework/layouts/Container.h"
 #include "ui/framework/windows/WindowImplBase.h"
 
 using namespace vorn;
@@ -136,4 +140,35 @@ TEST(TreeDecisions, DesktopMessagesReachEveryWindow) {
         EXPECT_EQ(hiWord(static_cast<uintptr_t>(w->seen[0].lParam)), 1440);
     }
     EXPECT_TRUE(gone.seen.empty());
+}
+
+TEST(TreeDecisions, TheLookOfNativeWidgetsComesFromTheSkin) {
+    test::BuiltTree t(R"(<Window size="300,200">
+      <Default class="ScrollBar" thumbcolor="#A0010203" thumbhotcolor="#C0040506"/>
+      <Default class="CheckBox" indicatorbkcolor="#FF0A0B0C" checkimage="common/check.svg"/>
+      <VerticalLayout name="root" vscrollbar="true">
+        <CheckBox name="check" indicatorbordercolor="#FF111213"/>
+        <Slider name="slider" thumbcolor="#FF212223" thumbhotcolor="#FF313233"
+                disabledforecolor="#FF414243"/>
+        <Combo name="combo" arrowimage="common/arrow_down.svg" hotbordercolor="#FF515253"
+               dropbordercolor="#FF616263"/>
+        <Combo name="bare"/>
+      </VerticalLayout></Window>)");
+    auto* check = t.find<CCheckBoxUI>("check");
+    EXPECT_EQ(check->GetIndicatorBkColor(), 0xFF0A0B0Cu);  // from the class default
+    EXPECT_EQ(check->GetIndicatorBorderColor(), 0xFF111213u);
+    EXPECT_EQ(check->GetCheckImage(), "common/check.svg");
+    auto* slider = t.find<CSliderUI>("slider");
+    EXPECT_EQ(slider->GetThumbColor(), 0xFF212223u);
+    EXPECT_EQ(slider->GetThumbHotColor(), 0xFF313233u);
+    EXPECT_EQ(slider->GetDisabledForeColor(), 0xFF414243u);
+    auto* combo = t.find<CComboUI>("combo");
+    EXPECT_EQ(combo->GetArrowImage(), "common/arrow_down.svg");
+    EXPECT_EQ(combo->GetHotBorderColor(), 0xFF515253u);
+    EXPECT_EQ(combo->GetDropBorderColor(), 0xFF616263u);
+    EXPECT_EQ(t.find<CComboUI>("bare")->GetArrowImage(), "");  // nothing the skin did not say
+    CScrollBarUI* bar = t.find<CContainerUI>("root")->GetVerticalScrollBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->GetThumbColor(), 0xA0010203u);
+    EXPECT_EQ(bar->GetThumbHotColor(), 0xC0040506u);
 }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QWindow>
 
@@ -306,4 +307,50 @@ TEST_F(WindowHostTest, RoundCornersOfTheSkinShapeTheWindow) {
     owner_.SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
     settle();
     EXPECT_FALSE(top_->mask().contains(QPoint(0, 0)));
+}
+
+TEST(StyleSheets, NativeWidgetsShowTheSkinsColoursAndImagesOnly) {
+    test::qtApp();
+    CPaintManagerUI::SetResourcePath(std::string(VORN_SOURCE_DIR) + "/resources/skin");
+    CPaintManagerUI pm;
+    CDialogBuilder builder;
+    pm.AttachDialog(builder.Create(R"(<Window size="300,200">
+      <Default class="ScrollBar" thumbcolor="#A0010203" thumbhotcolor="#C0040506"/>
+      <VerticalLayout name="root" vscrollbar="true">
+        <CheckBox name="check" selectedbkcolor="#FF0A0B0C" indicatorbordercolor="#FF111213"
+                  checkimage="common/check.svg"/>
+        <Slider name="slider" thumbcolor="#FF212223" forecolor="#FF313233"/>
+        <Combo name="combo" arrowimage="common/arrow_down.svg" hotbordercolor="#FF515253"/>
+        <Combo name="bare"/>
+      </VerticalLayout></Window>)",
+                                   {}, nullptr, &pm));
+    QWidget host;
+    host.resize(300, 200);
+    TreeRealiser realiser(pm, &host);
+    auto sheet = [&](const char* name) {
+        return realiser.widgetFor(pm.FindControl(name))->styleSheet().toStdString();
+    };
+    auto has = [](const std::string& s, const char* part) {
+        return s.find(part) != std::string::npos;
+    };
+    std::string check = sheet("check");
+    EXPECT_TRUE(has(check, "rgba(10,11,12,255)")) << check;
+    EXPECT_TRUE(has(check, "rgba(17,18,19,255)")) << check;
+    EXPECT_TRUE(has(check, "common/check.svg")) << check;
+    std::string slider = sheet("slider");
+    EXPECT_TRUE(has(slider, "rgba(33,34,35,255)")) << slider;
+    EXPECT_TRUE(has(slider, "rgba(49,50,51,255)")) << slider;
+    std::string combo = sheet("combo");
+    EXPECT_TRUE(has(combo, "common/arrow_down.svg")) << combo;
+    EXPECT_TRUE(has(combo, "rgba(81,82,83,255)")) << combo;
+    // A combo the skin gives no arrow and no hover frame gets neither.
+    std::string bare = sheet("bare");
+    EXPECT_FALSE(has(bare, "image:url")) << bare;
+    EXPECT_FALSE(has(bare, "rgba(226,59,78")) << bare;
+    auto* area = realiser.widgetFor(pm.FindControl("root"))->findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    std::string scroll = area->styleSheet().toStdString();
+    EXPECT_TRUE(has(scroll, "rgba(1,2,3,160)")) << scroll;
+    EXPECT_TRUE(has(scroll, "rgba(4,5,6,192)")) << scroll;
+    CPaintManagerUI::SetResourcePath("");
 }

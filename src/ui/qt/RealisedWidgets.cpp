@@ -234,18 +234,9 @@ ScrollWidget::ScrollWidget(RealiserContext& realiser, CControlUI* control, QWidg
     area_->setAttribute(Qt::WA_TranslucentBackground);
     area_->viewport()->setAutoFillBackground(false);
     content_->setAutoFillBackground(false);
-    area_->setStyleSheet(
-        "QScrollArea{background:transparent;border:none;}"
-        "QScrollBar:vertical{background:transparent;width:8px;margin:2px;}"
-        "QScrollBar::handle:vertical{background:rgba(90,95,106,160);border-radius:3px;min-height:"
-        "24px;}"
-        "QScrollBar::handle:vertical:hover{background:rgba(226,59,78,200);}"
-        "QScrollBar:horizontal{background:transparent;height:8px;margin:2px;}"
-        "QScrollBar::handle:horizontal{background:rgba(90,95,106,160);border-radius:3px;min-width:"
-        "24px;}"
-        "QScrollBar::add-line,QScrollBar::sub-line{width:0;height:0;}"
-        "QScrollBar::add-page,QScrollBar::sub-page{background:transparent;}");
     auto* container = static_cast<CContainerUI*>(control);
+    area_->setStyleSheet(
+        scrollAreaStyle(container->GetVerticalScrollBar(), container->GetHorizontalScrollBar()));
     area_->setVerticalScrollBarPolicy(container->GetVerticalScrollBar() != nullptr
                                           ? Qt::ScrollBarAsNeeded
                                           : Qt::ScrollBarAlwaysOff);

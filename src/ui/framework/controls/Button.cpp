@@ -413,6 +413,20 @@ std::string CCheckBoxUI::GetClass() const {
     return "CheckBoxUI";
 }
 
+void CCheckBoxUI::SetAttribute(std::string_view name, std::string_view value) {
+    if (name == "indicatorbkcolor") {
+        indicatorBkColor_ = parseColor(value);
+    } else if (name == "indicatorbordercolor") {
+        indicatorBorderColor_ = parseColor(value);
+    } else if (name == "checkimage") {
+        checkImage_ = std::string(value);
+    } else {
+        COptionUI::SetAttribute(name, value);
+        return;
+    }
+    NotifyChanged(CHANGE_STYLE);
+}
+
 void* CCheckBoxUI::GetInterface(std::string_view name) {
     return name == "CheckBox" ? this : COptionUI::GetInterface(name);
 }

@@ -139,6 +139,18 @@ class CCheckBoxUI : public COptionUI {
     void* GetInterface(std::string_view name) override;
     void SetCheck(bool check, bool triggerEvent = true) { Selected(check, triggerEvent); }
     bool GetCheck() const { return IsSelected(); }
+
+    // The box of a native check box: fill, frame and the mark shown when checked (the
+    // selected background colour fills a checked box).
+    UiColor GetIndicatorBkColor() const { return indicatorBkColor_; }
+    UiColor GetIndicatorBorderColor() const { return indicatorBorderColor_; }
+    std::string GetCheckImage() const { return checkImage_; }
+    void SetAttribute(std::string_view name, std::string_view value) override;
+
+  private:
+    UiColor indicatorBkColor_ = 0;
+    UiColor indicatorBorderColor_ = 0;
+    std::string checkImage_;
 };
 
 }  // namespace vorn::ui

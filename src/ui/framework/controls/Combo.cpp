@@ -158,6 +158,16 @@ void CComboUI::DoEvent(TEventUI& event) {
 }
 
 void CComboUI::SetAttribute(std::string_view name, std::string_view value) {
+    if (name == "arrowimage") {
+        arrowImage_ = std::string(value);
+        NotifyChanged(CHANGE_STYLE);
+        return;
+    }
+    if (name == "hotbordercolor" || name == "dropbordercolor") {
+        (name == "hotbordercolor" ? hotBorderColor_ : dropBorderColor_) = parseColor(value);
+        NotifyChanged(CHANGE_STYLE);
+        return;
+    }
     if (info_.ApplyAttribute(name, value)) {
         NotifyChanged(CHANGE_STYLE);
     } else if (name == "dropboxsize") {

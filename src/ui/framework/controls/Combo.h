@@ -15,6 +15,11 @@ class CComboUI : public CContainerUI, public IListOwnerUI {
     unsigned GetControlFlags() const override;
     bool IsSelfDrawn() const override { return false; }
     bool IsActiveControl() const override { return true; }
+    // The look of a native combo: its arrow image, its frame under the pointer and the
+    // frame of its drop-down list.
+    std::string GetArrowImage() const { return arrowImage_; }
+    UiColor GetHotBorderColor() const { return hotBorderColor_; }
+    UiColor GetDropBorderColor() const { return dropBorderColor_; }
 
     bool Add(CControlUI* control) override;
     bool AddAt(CControlUI* control, int index) override;
@@ -51,6 +56,9 @@ class CComboUI : public CContainerUI, public IListOwnerUI {
     bool showText_ = true;
     UiSize dropBox_{0, 150};
     std::string normalImage_, hotImage_, pushedImage_, disabledImage_;
+    std::string arrowImage_;
+    UiColor hotBorderColor_ = 0;
+    UiColor dropBorderColor_ = 0;
 };
 
 }  // namespace vorn::ui

@@ -232,6 +232,14 @@ void CSliderUI::DoEvent(TEventUI& event) {
 }
 
 void CSliderUI::SetAttribute(std::string_view name, std::string_view value) {
+    if (name == "thumbcolor" || name == "thumbhotcolor" || name == "disabledforecolor") {
+        UiColor& field = name == "thumbcolor"      ? thumbColor_
+                         : name == "thumbhotcolor" ? thumbHotColor_
+                                                   : disabledForeColor_;
+        field = parseColor(value);
+        NotifyChanged(CHANGE_STYLE);
+        return;
+    }
     if (name == "thumbimage") {
         SetThumbImage(value);
     } else if (name == "thumbhotimage") {

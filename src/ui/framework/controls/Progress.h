@@ -62,6 +62,11 @@ class CSliderUI : public CProgressUI {
     std::string GetThumbPushedImage() const { return thumbPushedImage_; }
     void SetThumbPushedImage(std::string_view image);
     bool IsSendMove() const { return sendMove_; }
+    // Colours of a native slider's thumb (normal, under the pointer) and of its filled part
+    // while disabled.
+    UiColor GetThumbColor() const { return thumbColor_; }
+    UiColor GetThumbHotColor() const { return thumbHotColor_; }
+    UiColor GetDisabledForeColor() const { return disabledForeColor_; }
     void SetCanSendMove(bool send) { sendMove_ = send; }
 
     // A value chosen by the user: while `moving` (dragging) raises "movevaluechanged" when
@@ -82,6 +87,9 @@ class CSliderUI : public CProgressUI {
     UiSize thumb_{10, 10};
     std::string thumbImage_, thumbHotImage_, thumbPushedImage_;
     bool sendMove_ = true;
+    UiColor thumbColor_ = 0;
+    UiColor thumbHotColor_ = 0;
+    UiColor disabledForeColor_ = 0;
 };
 
 }  // namespace vorn::ui

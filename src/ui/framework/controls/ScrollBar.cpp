@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/framework/layouts/Container.h"
+#include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::ui {
 
@@ -36,7 +37,19 @@ int CScrollBarUI::GetLineSize() const {
     return Scale(lineSize_);
 }
 
+void CScrollBarUI::SetManager(CPaintManagerUI* manager, CControlUI* parent, bool init) {
+    CControlUI::SetManager(manager, parent, init);
+    if (manager != nullptr && !styled_) {
+        styled_ = true;
+        ApplyAttributeList(manager->GetDefaultAttributeList("ScrollBar"));
+    }
+}
+
 void CScrollBarUI::SetAttribute(std::string_view name, std::string_view value) {
+    if (name == "thumbcolor" || name == "thumbhotcolor") {
+        (name == "thumbcolor" ? thumbColor_ : thumbHotColor_) = parseColor(value);
+        return;
+    }
     if (name == "linesize") {
         lineSize_ = parseInt(value, 20);
     }

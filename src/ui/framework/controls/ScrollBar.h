@@ -26,7 +26,12 @@ class CScrollBarUI : public CControlUI {
     void SetScrollPos(int pos);
     int GetLineSize() const;  // scaled
     void SetLineSize(int size) { lineSize_ = size; }
+    // The thumb's colour, and under the pointer.
+    UiColor GetThumbColor() const { return thumbColor_; }
+    UiColor GetThumbHotColor() const { return thumbHotColor_; }
     void SetAttribute(std::string_view name, std::string_view value) override;
+    // The first manager gives the bar its look: the window's ScrollBar defaults.
+    void SetManager(CPaintManagerUI* manager, CControlUI* parent, bool init = true) override;
 
   private:
     friend class CContainerUI;
@@ -37,6 +42,9 @@ class CScrollBarUI : public CControlUI {
     int range_ = 0;
     int pos_ = 0;
     int lineSize_ = 20;
+    UiColor thumbColor_ = 0;
+    UiColor thumbHotColor_ = 0;
+    bool styled_ = false;
 };
 
 }  // namespace vorn::ui
