@@ -1,4 +1,4 @@
-// Building and realising a layout of 500 controls.
+// Building and realising a layout of 500 controls, and filling a shown combo.
 
 #include <benchmark/benchmark.h>
 
@@ -9,9 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "ui/framework/Container.h"
-#include "ui/framework/DialogBuilder.h"
-#include "ui/framework/PaintManager.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/List.h"
+#include "ui/framework/layouts/Container.h"
+#include "ui/framework/layouts/DialogBuilder.h"
+#include "ui/framework/windows/PaintManager.h"
 #include "ui/qt/TreeRealiser.h"
 
 using namespace vorn::ui;
@@ -124,5 +126,32 @@ void BM_Render500(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Render500)->Unit(benchmark::kMillisecond);
+
+// 400 rows added to a combo that is shown, until the widget shows them all.
+void BM_ComboAdd400(benchmark::State& state) {
+    app();
+    CPaintManagerUI pm;
+    CDialogBuilder builder;
+    pm.AttachDialog(builder.Create(
+        R"(<Window size="400,300"><VerticalLayout><Combo name="combo" height="28"/></VerticalLayout></Window>)",
+        {}, nullptr, &pm));
+    QWidget host;
+    host.resize(400, 300);
+    vorn::ui::qt::TreeRealiser realiser(pm, &host);
+    auto* combo = static_cast<CComboUI*>(pm.FindControl("combo"));
+    for (auto _ : state) {
+        for (int i = 0; i < 400; ++i) {
+            auto* row = new CListLabelElementUI;
+            row->SetText("Profile " + std::to_string(i));
+            combo->Add(row);
+        }
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        combo->RemoveAll();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ComboAdd400)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "devices/TessarinUSBDevice.h"
 #include "platform/paths/Paths.h"
 #include "profiles/PlainName.h"
-#include "ui/framework/PaintManager.h"
+#include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::devices {
 

@@ -4,7 +4,7 @@
 
 #include "devices/TessarinUSBDevice.h"
 #include "platform/debug/DebugSink.h"
-#include "ui/framework/UiLoop.h"
+#include "ui/framework/core/UiLoop.h"
 
 namespace vorn::devices {
 

@@ -29,9 +29,9 @@
 #include "profiles/records/LightSlotRecord.h"
 #include "protocol/CommandChannel.h"
 #include "protocol/DeviceInfo.h"
-#include "ui/framework/Layouts.h"
-#include "ui/framework/NotifyPump.h"
-#include "ui/framework/UiEvents.h"
+#include "ui/framework/core/NotifyPump.h"
+#include "ui/framework/core/UiEvents.h"
+#include "ui/framework/layouts/Layouts.h"
 
 namespace vorn::devices {
 

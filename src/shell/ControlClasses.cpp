@@ -1,7 +1,7 @@
 #include "shell/ControlClasses.h"
 
 #include "ui/controls/CustomControlClasses.h"
-#include "ui/framework/ControlFactory.h"
+#include "ui/framework/controls/ControlFactory.h"
 #include "ui/profiles/DeviceProfileUI.h"
 
 namespace vorn::shell {

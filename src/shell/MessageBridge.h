@@ -5,7 +5,7 @@
 // mean nothing to it and are left alone.
 
 #include "platform/ipc/SessionBus.h"
-#include "ui/framework/Window.h"
+#include "ui/framework/windows/Window.h"
 
 namespace vorn::shell {
 

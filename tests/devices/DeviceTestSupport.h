@@ -16,9 +16,9 @@
 #include "platform/clock/Clock.h"
 #include "platform/hid/HidBackend.h"
 #include "platform/loop/ManualLoop.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/DialogBuilder.h"
-#include "ui/framework/Layouts.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/layouts/DialogBuilder.h"
+#include "ui/framework/layouts/Layouts.h"
 
 namespace vorn::test {
 

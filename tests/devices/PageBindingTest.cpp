@@ -5,7 +5,7 @@
 
 #include "DeviceTestSupport.h"
 #include "platform/debug/DebugSink.h"
-#include "ui/framework/PaintManager.h"
+#include "ui/framework/windows/PaintManager.h"
 
 using namespace vorn;
 using namespace vorn::devices;

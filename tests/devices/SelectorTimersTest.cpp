@@ -4,7 +4,7 @@
 
 #include "DeviceTestSupport.h"
 #include "platform/debug/DebugSink.h"
-#include "ui/framework/UiLoop.h"
+#include "ui/framework/core/UiLoop.h"
 
 using namespace vorn;
 using namespace vorn::devices;

@@ -49,7 +49,7 @@ TEST(ApplicationFonts, MissingAndRejectedFilesAreSkippedAndTheRestGoInReverse) {
 }
 
 #include "shell/ControlClasses.h"
-#include "ui/framework/ControlFactory.h"
+#include "ui/framework/controls/ControlFactory.h"
 
 TEST(ControlClasses, TheTableInOrderAndTheClassesThisBuildHas) {
     EXPECT_EQ(kControlClassNames.front(), "CCircleProgressUI");

@@ -5,8 +5,8 @@
 
 #include "ui/controls/DeviceOptionUI.h"
 #include "ui/controls/DeviceTileLook.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/UiLoop.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/core/UiLoop.h"
 #include "ui_controls/ControlsTestSupport.h"
 
 using namespace vorn;

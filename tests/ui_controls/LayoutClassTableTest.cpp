@@ -10,9 +10,9 @@
 #include "ui/controls/LayoutClassTable.h"
 #include "ui/controls/MpDevicePowerUI.h"
 #include "ui/controls/SelectPanelUI.h"
-#include "ui/framework/ControlFactory.h"
-#include "ui/framework/Layouts.h"
-#include "ui/framework/PaintManager.h"
+#include "ui/framework/controls/ControlFactory.h"
+#include "ui/framework/layouts/Layouts.h"
+#include "ui/framework/windows/PaintManager.h"
 
 using namespace vorn::ui;
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ui/controls/MpDevicePowerUI.h"
-#include "ui/framework/Progress.h"
+#include "ui/framework/controls/Progress.h"
 #include "ui_controls/ControlsTestSupport.h"
 
 using namespace vorn;

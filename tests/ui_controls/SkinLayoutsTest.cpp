@@ -8,8 +8,8 @@
 #include "ui/controls/DeviceTileLook.h"
 #include "ui/controls/MpDevicePowerUI.h"
 #include "ui/controls/PowerStateLook.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/DrawInfo.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/drawing/DrawInfo.h"
 #include "ui_controls/ControlsTestSupport.h"
 
 using namespace vorn;

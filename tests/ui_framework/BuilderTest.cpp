@@ -4,10 +4,10 @@
 #include "platform/debug/DebugSink.h"
 #include "platform/text/Text.h"
 #include "support/TempHome.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/ControlFactory.h"
-#include "ui/framework/Label.h"
-#include "ui/framework/Layouts.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/ControlFactory.h"
+#include "ui/framework/controls/Label.h"
+#include "ui/framework/layouts/Layouts.h"
 
 using namespace vorn;
 using namespace vorn::ui;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "ui/framework/ColorPalette.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/List.h"
-#include "ui/framework/Progress.h"
+#include "ui/framework/controls/ColorPalette.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/List.h"
+#include "ui/framework/controls/Progress.h"
 
 using namespace vorn;
 using namespace vorn::ui;

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/ColorPalette.h"
-#include "ui/framework/Combo.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/Layouts.h"
-#include "ui/framework/List.h"
-#include "ui/framework/Progress.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/ColorPalette.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/List.h"
+#include "ui/framework/controls/Progress.h"
+#include "ui/framework/layouts/Layouts.h"
 
 using namespace vorn;
 using namespace vorn::ui;

@@ -7,12 +7,11 @@
 #include "platform/debug/DebugSink.h"
 #include "platform/paths/Paths.h"
 #include "support/TempHome.h"
-#include "ui/framework/LanguageList.h"
-#include "ui/framework/ResourceManager.h"
-#include "ui/framework/UiLoop.h"
-#include "ui/framework/dialogs/AboutWnd.h"
-#include "ui/framework/dialogs/MsgWnd.h"
-#include "ui/framework/dialogs/ScaleRule.h"
+#include "ui/framework/core/UiLoop.h"
+#include "ui/framework/resources/ResourceManager.h"
+#include "ui/framework/windows/dialogs/AboutWnd.h"
+#include "ui/framework/windows/dialogs/MsgWnd.h"
+#include "ui/framework/windows/dialogs/ScaleRule.h"
 
 using namespace vorn;
 using namespace vorn::ui;
@@ -199,35 +198,94 @@ TEST_F(DialogTest, AboutWindowClosedFromTheSystemMenuLeavesTheLoopRunning) {
     EXPECT_FALSE(ui.loop().quitting());
 }
 
-TEST_F(DialogTest, LanguageFilesHoldEveryMessageKeyInBothLanguages) {
-    auto list = readLanguageList(kResources + "/DefaultData/Language.config");
-    ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[0].name, "en");
-    EXPECT_EQ(list[1].file, "lan_cn.xml");
-    EXPECT_EQ(languageIndexForId(list, 2052), 1);
-    EXPECT_EQ(languageIndexForId(list, 7), 0);
-    EXPECT_EQ(languageIndexForName(list, "ZH"), 1);
-    auto& rm = CResourceManager::GetInstance();
-    for (const auto& entry : list) {
-        ASSERT_TRUE(applyLanguage(entry)) << entry.file;
-        EXPECT_EQ(rm.GetLanguage(), entry.name);
-        for (int n : {2, 4, 5, 6, 7, 16, 17, 22, 25, 26, 27, 28, 29, 30, 31, 32}) {
-            std::string key = "message_text_" + std::to_string(n);
-            EXPECT_TRUE(rm.HasText(key)) << entry.file << " " << key;
-        }
-        for (const char* key : {"tips_text", "software_rev_text", "confirm_text", "cancel_text"}) {
-            EXPECT_TRUE(rm.HasText(key)) << entry.file << " " << key;
-        }
-        // The overflow message takes the number of events to remove.
-        EXPECT_NE(rm.GetText("message_text_16").find("%d"), std::string::npos);
+TEST_F(DialogTest, MessageBoxWithoutABuildableSkinAnswersZeroAtOnce) {
+    test::TempHome home;
+    test::writeBytes(home.root() / "broken" / "XML_MSG", "<Window size='440,232'><VerticalLayout");
+    bool ran = false;
+    whenModal([&](WindowImplBase& w) {
+        ran = true;
+        w.Close(5);
+    });
+    for (const char* folder : {"missing", "broken"}) {
+        CPaintManagerUI::SetResourcePath((home.root() / folder).string());
+        platform::DebugCapture debug;
+        EXPECT_EQ(ShowMessageBox(nullptr, {}, "message_text_4", 96, true, 1), 0) << folder;
+        EXPECT_FALSE(ran) << folder;
+        ASSERT_EQ(debug.lines().size(), 1u) << folder << ": " << debug.lines().front();
+        EXPECT_NE(debug.lines()[0].find("XML_MSG"), std::string::npos) << debug.lines()[0];
+        // The empty box is gone: nothing is left to receive messages.
+        EXPECT_EQ(CWindowWnd::PostToAllWindows(WM_USER), 0) << folder;
     }
 }
 
-TEST(LanguageList, MissingOrMalformedListIsEmpty) {
-    EXPECT_TRUE(readLanguageList("/nonexistent/Language.config").empty());
-    test::TempHome home;
-    test::writeBytes(home.root() / "Language.config", "{\"Language\": 5}");
-    EXPECT_TRUE(readLanguageList((home.root() / "Language.config").string()).empty());
-    test::writeBytes(home.root() / "bad.config", "{not json");
-    EXPECT_TRUE(readLanguageList((home.root() / "bad.config").string()).empty());
+TEST_F(DialogTest, ModalWindowIsNotMinimisedWhileItsOwnerWaits) {
+    UiWindowHandle open = 0;
+    bool iconic = true;
+    bool visible = false;
+    whenModal([&](WindowImplBase& w) {
+        control(w, "minbtn")->Activate();
+        w.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        iconic = w.IsIconic();
+        visible = w.IsWindowVisible();
+        control(w, "closebtn")->Activate();
+    });
+    EXPECT_TRUE(ShowAboutWindow(nullptr, open));
+    EXPECT_FALSE(iconic);
+    EXPECT_TRUE(visible);
+}
+
+TEST_F(DialogTest, AboutWindowTakesTheScaleUnderTheRule) {
+    struct Seen {
+        int dpi = 0;
+        UiSize size;
+    } shown;
+    whenModal([&](WindowImplBase& w) {
+        shown = {static_cast<CFrameButtonWnd&>(w).GetDPI(), w.GetClientSize()};
+        control(w, "closebtn")->Activate();
+    });
+    UiWindowHandle open = 0;
+    ShowAboutWindow(nullptr, open, 144);
+    EXPECT_EQ(shown.dpi, 144);
+    EXPECT_EQ(shown.size, (UiSize{1200, 858}));
+
+    platform::DebugCapture debug;
+    ShowAboutWindow(nullptr, open, 100);
+    EXPECT_EQ(shown.dpi, 96);
+    EXPECT_EQ(shown.size, (UiSize{800, 572}));
+    EXPECT_EQ(debug.lines(), (std::vector<std::string>{"ABOUT_WND DPI SET ERROR"}));
+
+    // Without a scale of its own it takes its owner's.
+    class Owner : public WindowImplBase {
+      public:
+        std::string GetWindowClassName() const override { return "OwnerWnd"; }
+        std::string GetSkinFile() const override {
+            return "<Window size='500,400'><Control name='root'/></Window>";
+        }
+    } owner;
+    owner.Create(nullptr, "owner", WS_POPUP | WS_VISIBLE, 0);
+    owner.GetPaintManager().SetDPI(120);
+    ShowAboutWindow(&owner, open);
+    EXPECT_EQ(shown.dpi, 120);
+    EXPECT_EQ(shown.size, (UiSize{1000, 715}));
+    CPaintManagerUI::SetAllDPI(96);
+}
+
+TEST_F(DialogTest, DpiChangedMessageFollowsTheScaleRule) {
+    std::vector<int> dpis;
+    std::vector<std::string> lines;
+    whenModal([&](WindowImplBase& w) {
+        platform::DebugCapture debug;
+        UiRect proposed{10, 20, 10 + 770, 20 + 406};
+        for (uintptr_t dpi : {168u, 100u, 72u}) {
+            w.SendMessage(WM_DPICHANGED, dpi | (dpi << 16), reinterpret_cast<intptr_t>(&proposed));
+            dpis.push_back(static_cast<CFrameButtonWnd&>(w).GetDPI());
+        }
+        lines = debug.lines();
+        EXPECT_EQ(w.GetWindowRect(), proposed);
+        control(w, "confirm_btn")->Activate();
+    });
+    ShowMessageBox(nullptr, {}, "message_text_4", 96, true, 0);
+    EXPECT_EQ(dpis, (std::vector<int>{168, 96, 72}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"MSG_WND DPI SET ERROR"}));
+    CPaintManagerUI::SetAllDPI(96);
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ui/framework/DuiString.h"
-#include "ui/framework/UiTypes.h"
+#include "ui/framework/core/UiTypes.h"
+#include "ui/framework/resources/DuiString.h"
 
 using namespace vorn::ui;
 

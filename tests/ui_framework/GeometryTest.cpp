@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "ui/framework/Layouts.h"
+#include "ui/framework/layouts/Layouts.h"
 
 using namespace vorn;
 using namespace vorn::ui;

@@ -4,7 +4,7 @@
 
 #include "UiTestSupport.h"
 #include "support/TempHome.h"
-#include "ui/framework/Layouts.h"
+#include "ui/framework/layouts/Layouts.h"
 
 using namespace vorn;
 using namespace vorn::ui;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "ui/framework/Menu.h"
-#include "ui/framework/UiLoop.h"
-#include "ui/framework/WindowHost.h"
+#include "ui/framework/controls/Menu.h"
+#include "ui/framework/core/UiLoop.h"
+#include "ui/framework/windows/WindowHost.h"
 
 using namespace vorn;
 using namespace vorn::ui;

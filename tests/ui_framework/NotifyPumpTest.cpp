@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/NotifyPump.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/core/NotifyPump.h"
 
 using namespace vorn;
 using namespace vorn::ui;

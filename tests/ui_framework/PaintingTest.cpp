@@ -3,11 +3,12 @@
 #include "RecordingPainter.h"
 #include "UiTestSupport.h"
 #include "support/TempHome.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/List.h"
-#include "ui/framework/PaintManager.h"
-#include "ui/framework/Progress.h"
-#include "ui/framework/RenderEngine.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/List.h"
+#include "ui/framework/controls/Progress.h"
+#include "ui/framework/drawing/Markup.h"
+#include "ui/framework/drawing/RenderEngine.h"
+#include "ui/framework/windows/PaintManager.h"
 
 using namespace vorn;
 using namespace vorn::ui;
@@ -134,4 +135,56 @@ TEST(Painting, FontsFollowTheScale) {
     test::RecordingPainter p;
     t.pm.FindControl("l")->DoPaint(p, {0, 0, 1000, 1000});
     EXPECT_TRUE(p.has("'x' 23"));  // 18 px at 125 %
+}
+
+TEST(Markup, RunsKeepTheirOwnLook) {
+    auto runs = parseMarkup("<b>Hot</b> and <c #FFFF0000>red <i>it</i></c><n>{u}next{/u}</x>");
+    std::vector<TTextRun> expected(6);
+    expected[0].text = "Hot";
+    expected[0].bold = true;
+    expected[1].text = " and ";
+    expected[2].text = "red ";
+    expected[2].color = 0xFFFF0000;
+    expected[3].text = "it";
+    expected[3].color = 0xFFFF0000;
+    expected[3].italic = true;
+    expected[4].lineBreak = true;  // an empty run ends the line
+    expected[5].text = "next";
+    expected[5].underline = true;
+    EXPECT_EQ(runs, expected);
+    // Unbalanced closers change nothing; nested colours return to the outer one.
+    auto nested = parseMarkup("</b>a<c #FF00FF00>b<c #FF0000FF>c</c>d</c>e");
+    ASSERT_EQ(nested.size(), 5u);
+    EXPECT_FALSE(nested[0].bold);
+    EXPECT_EQ(nested[1].color, 0xFF00FF00u);
+    EXPECT_EQ(nested[2].color, 0xFF0000FFu);
+    EXPECT_EQ(nested[3].color, 0xFF00FF00u);
+    EXPECT_EQ(nested[4].color, 0u);
+    EXPECT_EQ(markupPlainText("a<b>b</b><n>{c #FF0000}c"), "ab\nc");
+}
+
+TEST(Markup, PaintedTextDrawsEveryRunInItsOwnLookAndLine) {
+    test::BuiltTree t(R"(<Window size="200,60"><HorizontalLayout>
+        <Label name="l" showhtml="true" textcolor="#FF808080"
+               text="&lt;b&gt;Hot&lt;/b&gt; and &lt;c #FFFF0000&gt;red&lt;/c&gt;&lt;n&gt;next"/>
+      </HorizontalLayout></Window>)");
+    t.pm.SetClientSize({200, 60});
+    t.pm.UpdateLayout();
+    test::RecordingPainter painter;
+    CControlUI* label = t.pm.FindControl("l");
+    label->DoPaint(painter, label->GetPos());
+    std::vector<std::string> texts;
+    for (const auto& call : painter.calls) {
+        if (call.rfind("text", 0) == 0) {
+            texts.push_back(call);
+        }
+    }
+    // The recording painter measures 13 px text as 6.5 px per character, 13 px high; the two
+    // lines are centred in the 60 px label, left-aligned.
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "text 0,17,19,30 #FF808080 'Hot' 13 bold",
+                         "text 19,17,51,30 #FF808080 ' and ' 13",
+                         "text 51,17,70,30 #FFFF0000 'red' 13",
+                         "text 0,30,26,43 #FF808080 'next' 13",
+                     }));
 }

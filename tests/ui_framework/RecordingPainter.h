@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/text/Text.h"
-#include "ui/framework/Painter.h"
+#include "ui/framework/drawing/Painter.h"
 
 namespace vorn::test {
 
@@ -31,8 +31,9 @@ class RecordingPainter : public ui::IPainter {
     void drawText(const ui::UiRect& r, std::string_view text, ui::UiColor c, const ui::TFontInfo& f,
                   unsigned) override {
         add("text", r, c,
-            platform::formatText(" '%.*s' %d", static_cast<int>(text.size()), text.data(),
-                                 f.iSize));
+            platform::formatText(" '%.*s' %d%s%s%s", static_cast<int>(text.size()), text.data(),
+                                 f.iSize, f.bBold ? " bold" : "", f.bItalic ? " italic" : "",
+                                 f.bUnderline ? " underline" : ""));
     }
     ui::UiSize measureText(std::string_view text, const ui::TFontInfo& f, int) override {
         return {static_cast<int>(text.size()) * f.iSize / 2, f.iSize};

@@ -2,8 +2,8 @@
 
 #include "UiTestSupport.h"
 #include "support/TempHome.h"
-#include "ui/framework/Label.h"
-#include "ui/framework/ResourceManager.h"
+#include "ui/framework/controls/Label.h"
+#include "ui/framework/resources/ResourceManager.h"
 
 using namespace vorn;
 using namespace vorn::ui;

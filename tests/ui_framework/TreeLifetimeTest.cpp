@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/Combo.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/Layouts.h"
-#include "ui/framework/List.h"
-#include "ui/framework/NotifyPump.h"
-#include "ui/framework/ResourceManager.h"
-#include "ui/framework/UiLoop.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/List.h"
+#include "ui/framework/core/NotifyPump.h"
+#include "ui/framework/core/UiLoop.h"
+#include "ui/framework/layouts/Layouts.h"
+#include "ui/framework/resources/ResourceManager.h"
 
 using namespace vorn;
 using namespace vorn::ui;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/framework/Control.h"
-#include "ui/framework/DialogBuilder.h"
-#include "ui/framework/PaintManager.h"
+#include "ui/framework/controls/Control.h"
+#include "ui/framework/layouts/DialogBuilder.h"
+#include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::test {
 

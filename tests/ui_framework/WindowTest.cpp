@@ -4,12 +4,12 @@
 
 #include "UiTestSupport.h"
 #include "platform/clock/Clock.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/Menu.h"
-#include "ui/framework/TrayIcon.h"
-#include "ui/framework/UiLoop.h"
-#include "ui/framework/WindowHost.h"
-#include "ui/framework/WindowImplBase.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/Menu.h"
+#include "ui/framework/core/UiLoop.h"
+#include "ui/framework/windows/TrayIcon.h"
+#include "ui/framework/windows/WindowHost.h"
+#include "ui/framework/windows/WindowImplBase.h"
 
 using namespace vorn;
 using namespace vorn::ui;

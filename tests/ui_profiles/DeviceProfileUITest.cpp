@@ -7,11 +7,11 @@
 
 #include "storage/DataFile.h"
 #include "support/TempHome.h"
-#include "ui/framework/Combo.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/ResourceManager.h"
-#include "ui/framework/UiLoop.h"
-#include "ui/framework/WindowImplBase.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/core/UiLoop.h"
+#include "ui/framework/resources/ResourceManager.h"
+#include "ui/framework/windows/WindowImplBase.h"
 #include "ui/profiles/DeviceProfileUI.h"
 #include "ui_framework/UiTestSupport.h"
 

@@ -6,7 +6,7 @@
 #include "QtTestSupport.h"
 #include "platform/debug/DebugSink.h"
 #include "support/TempHome.h"
-#include "ui/framework/TrayIcon.h"
+#include "ui/framework/windows/TrayIcon.h"
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/qt/QtUi.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/framework/Control.h"
-#include "ui/framework/UiEvents.h"
+#include "ui/framework/controls/Control.h"
+#include "ui/framework/core/UiEvents.h"
 
 namespace vorn::test {
 

@@ -8,9 +8,9 @@
 
 #include "QtTestSupport.h"
 #include "support/TempHome.h"
-#include "ui/framework/ColorPalette.h"
-#include "ui/framework/List.h"
-#include "ui/framework/WindowImplBase.h"
+#include "ui/framework/controls/ColorPalette.h"
+#include "ui/framework/controls/List.h"
+#include "ui/framework/windows/WindowImplBase.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/qt/QtUi.h"
 #include "ui/qt/TreeRealiser.h"

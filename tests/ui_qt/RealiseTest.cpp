@@ -9,14 +9,14 @@
 #include <QTest>
 
 #include "QtTestSupport.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/Combo.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/Layouts.h"
-#include "ui/framework/List.h"
-#include "ui/framework/Progress.h"
-#include "ui/framework/WindowImplBase.h"
-#include "ui/framework/dialogs/MsgWnd.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/List.h"
+#include "ui/framework/controls/Progress.h"
+#include "ui/framework/layouts/Layouts.h"
+#include "ui/framework/windows/WindowImplBase.h"
+#include "ui/framework/windows/dialogs/MsgWnd.h"
 #include "ui/qt/QtUi.h"
 #include "ui/qt/TreeRealiser.h"
 
@@ -259,4 +259,37 @@ TEST(TreeRealiser, HiddenPagesGetTheirWidgetsWhenFirstShown) {
     EXPECT_EQ(b->text(), "B");
     EXPECT_EQ(b->geometry().width(), 300);
     EXPECT_NE(realiser.widgetFor(pm.FindControl("c")), nullptr);
+}
+
+TEST_F(RealiseTest, RowsAddedToAShownComboCostOneWidgetUpdate) {
+    auto* box = widget<QComboBox>("mode");
+    auto* combo = static_cast<CComboUI*>(control("mode"));
+    int inserted = 0;
+    QObject::connect(box->model(), &QAbstractItemModel::rowsInserted, box,
+                     [&inserted] { ++inserted; });
+    for (int i = 0; i < 400; ++i) {
+        auto* row = new CListLabelElementUI;
+        row->SetText("Profile " + std::to_string(i));
+        combo->Add(row);
+    }
+    EXPECT_EQ(inserted, 0);  // nothing yet: the rows are shown together
+    settle();
+    EXPECT_EQ(inserted, 1);
+    ASSERT_EQ(box->count(), 403);
+    EXPECT_EQ(box->itemText(402), "Profile 399");
+
+    // A selection right after new rows shows them with it, at once.
+    auto* last = new CListLabelElementUI;
+    last->SetText("Last");
+    combo->Add(last);
+    combo->SelectItem(403, false, false);
+    EXPECT_EQ(box->count(), 404);
+    EXPECT_EQ(box->currentText(), "Last");
+
+    // Rows that go, and a row's new text, reach the widget the same way.
+    combo->RemoveAt(0);
+    combo->GetItemAt(0)->SetText("Pulse");
+    settle();
+    EXPECT_EQ(box->count(), 403);
+    EXPECT_EQ(box->itemText(0), "Pulse");
 }

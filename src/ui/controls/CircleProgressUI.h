@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/framework/Progress.h"
+#include "ui/framework/controls/Progress.h"
 
 namespace vorn::ui {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "ui/framework/ControlFactory.h"
+#include "ui/framework/controls/ControlFactory.h"
 
 namespace vorn::ui {
 

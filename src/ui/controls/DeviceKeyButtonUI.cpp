@@ -1,7 +1,7 @@
 #include "ui/controls/DeviceKeyButtonUI.h"
 
-#include "ui/framework/PaintManager.h"
-#include "ui/framework/RenderEngine.h"
+#include "ui/framework/drawing/RenderEngine.h"
+#include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::ui {
 

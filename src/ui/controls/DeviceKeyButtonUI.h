@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/framework/Button.h"
+#include "ui/framework/controls/Button.h"
 
 namespace vorn::ui {
 

@@ -1,8 +1,8 @@
 #include "ui/controls/DeviceOptionUI.h"
 
 #include "ui/controls/DeviceTileLook.h"
-#include "ui/framework/Button.h"
-#include "ui/framework/PaintManager.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::ui {
 

@@ -2,8 +2,8 @@
 
 #include "platform/text/Text.h"
 #include "ui/controls/CustomControlClasses.h"
-#include "ui/framework/ControlFactory.h"
-#include "ui/framework/DialogBuilder.h"
+#include "ui/framework/controls/ControlFactory.h"
+#include "ui/framework/layouts/DialogBuilder.h"
 
 namespace vorn::ui {
 

@@ -4,8 +4,8 @@
 
 #include "platform/text/Text.h"
 #include "ui/controls/PowerStateLook.h"
-#include "ui/framework/PaintManager.h"
-#include "ui/framework/Progress.h"
+#include "ui/framework/controls/Progress.h"
+#include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::ui {
 

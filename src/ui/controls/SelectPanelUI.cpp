@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ui/controls/DeviceKeyButtonUI.h"
-#include "ui/framework/PaintManager.h"
+#include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::ui {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/framework/Layouts.h"
+#include "ui/framework/layouts/Layouts.h"
 
 namespace vorn::ui {
 

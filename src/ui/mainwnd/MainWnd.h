@@ -20,10 +20,10 @@
 
 #include "platform/settings/SettingsStore.h"
 #include "platform/sync/WorkerThread.h"
-#include "ui/framework/LanguageList.h"
-#include "ui/framework/Menu.h"
-#include "ui/framework/TrayIcon.h"
-#include "ui/framework/WindowImplBase.h"
+#include "ui/framework/controls/Menu.h"
+#include "ui/framework/windows/TrayIcon.h"
+#include "ui/framework/windows/WindowImplBase.h"
+#include "ui/language/LanguageList.h"
 #include "ui/mainwnd/CompanionLink.h"
 #include "ui/mainwnd/SkinFrame.h"
 

@@ -7,8 +7,8 @@
 #include "platform/debug/DebugSink.h"
 #include "platform/settings/IniFile.h"
 #include "platform/shell/FileDialogs.h"
-#include "ui/framework/Control.h"
-#include "ui/framework/Layouts.h"
+#include "ui/framework/controls/Control.h"
+#include "ui/framework/layouts/Layouts.h"
 
 namespace vorn::ui::mainwnd {
 

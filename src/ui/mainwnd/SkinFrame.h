@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/framework/UiTypes.h"
-#include "ui/framework/WindowImplBase.h"
+#include "ui/framework/core/UiTypes.h"
+#include "ui/framework/windows/WindowImplBase.h"
 
 namespace vorn::ui::mainwnd {
 

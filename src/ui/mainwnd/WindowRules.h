@@ -2,7 +2,7 @@
 // Rules of the main window that depend on the desktop only: its scale for a monitor and
 // where the tray menu opens.
 
-#include "ui/framework/UiTypes.h"
+#include "ui/framework/core/UiTypes.h"
 
 namespace vorn::ui::mainwnd {
 

@@ -1,12 +1,12 @@
 #include "ui/profiles/DeviceProfileUI.h"
 
 #include "profiles/TabHeaderRule.h"
-#include "ui/framework/Combo.h"
-#include "ui/framework/ControlFactory.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/List.h"
-#include "ui/framework/PaintManager.h"
-#include "ui/framework/dialogs/MsgWnd.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/ControlFactory.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/List.h"
+#include "ui/framework/windows/PaintManager.h"
+#include "ui/framework/windows/dialogs/MsgWnd.h"
 
 namespace vorn::ui {
 namespace {

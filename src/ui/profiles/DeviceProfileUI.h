@@ -11,7 +11,7 @@
 
 #include "catalogue/DeviceSlot.h"
 #include "profiles/ProfileLibrary.h"
-#include "ui/framework/Layouts.h"
+#include "ui/framework/layouts/Layouts.h"
 
 namespace vorn::ui {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/framework/ControlObserver.h"
+#include "ui/framework/controls/ControlObserver.h"
 
 namespace vorn::ui::qt {
 

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "platform/loop/MessageLoop.h"
-#include "ui/framework/UiLoop.h"
+#include "ui/framework/core/UiLoop.h"
 
 class QObject;
 class QTimer;

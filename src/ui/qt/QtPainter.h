@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "ui/framework/Painter.h"
+#include "ui/framework/drawing/Painter.h"
 
 namespace vorn::ui::qt {
 

@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "ui/framework/TrayIcon.h"
+#include "ui/framework/windows/TrayIcon.h"
 
 namespace vorn::ui::qt {
 

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QPainter>
 
-#include "ui/framework/TrayIcon.h"
-#include "ui/framework/UiLoop.h"
-#include "ui/framework/WindowHost.h"
+#include "ui/framework/core/UiLoop.h"
+#include "ui/framework/windows/TrayIcon.h"
+#include "ui/framework/windows/WindowHost.h"
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/TreeRealiser.h"
 

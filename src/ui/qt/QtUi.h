@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/framework/Window.h"
+#include "ui/framework/windows/Window.h"
 #include "ui/qt/QtMessageLoop.h"
 #include "ui/qt/QtTrayHost.h"
 #include "ui/qt/QtWindowHost.h"

@@ -2,13 +2,17 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPainterPath>
 #include <QScreen>
+#include <QWindow>
 
-#include "ui/framework/Icons.h"
-#include "ui/framework/WindowImplBase.h"
+#include "ui/framework/resources/Icons.h"
+#include "ui/framework/windows/WindowImplBase.h"
+#include "ui/qt/KeyMap.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/qt/TreeRealiser.h"
 
@@ -17,22 +21,6 @@ namespace {
 
 UiRect fromQRect(const QRect& r) {
     return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-}
-
-uint32_t virtualKey(int qtKey) {
-    switch (qtKey) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return VK_RETURN_KEY;
-        case Qt::Key_Escape:
-            return VK_ESCAPE_KEY;
-        case Qt::Key_Up:
-            return VK_UP_KEY;
-        case Qt::Key_Down:
-            return VK_DOWN_KEY;
-        default:
-            return static_cast<uint32_t>(qtKey & 0xFFFF);
-    }
 }
 
 }  // namespace
@@ -68,6 +56,10 @@ RealisedWindow::~RealisedWindow() {
     surface_.reset();
 }
 
+void RealisedWindow::setInputBlocked(bool blocked) {
+    surface_->setAttribute(Qt::WA_TransparentForMouseEvents, blocked);
+}
+
 void RealisedWindow::detach() {
     window_ = nullptr;
     realiser_.reset();
@@ -77,12 +69,27 @@ void RealisedWindow::applyGeometry(const UiRect& rect) {
     applying_ = true;
     setGeometry(rect.left, rect.top, rect.width(), rect.height());
     surface_->setGeometry(0, 0, rect.width(), rect.height());
+    updateShape();
     applying_ = false;
+}
+
+void RealisedWindow::updateShape() {
+    UiSize corner = realiser_ != nullptr ? realiser_->manager().GetRoundCorner() : UiSize{};
+    if (corner.cx <= 0 || corner.cy <= 0 || (window_ != nullptr && window_->IsZoomed())) {
+        if (!mask().isEmpty()) {
+            clearMask();
+        }
+        return;
+    }
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), corner.cx, corner.cy);
+    setMask(QRegion(outline.toFillPolygon().toPolygon()));
 }
 
 void RealisedWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     surface_->setGeometry(rect());
+    updateShape();
     if (!applying_ && window_ != nullptr) {
         window_->MoveWindow(fromQRect(geometry()));
     }
@@ -107,8 +114,9 @@ void RealisedWindow::closeEvent(QCloseEvent* event) {
 }
 
 void RealisedWindow::keyPressEvent(QKeyEvent* event) {
-    if (window_ != nullptr) {
-        window_->SendMessage(WM_KEYDOWN, virtualKey(event->key()), 0);
+    uint32_t key = virtualKeyOf(event->key());
+    if (window_ != nullptr && key != 0 && window_->IsWindowEnabled()) {
+        window_->SendMessage(WM_KEYDOWN, key, 0);
     }
 }
 
@@ -116,6 +124,41 @@ void RealisedWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && window_ != nullptr) {
         window_->PostMessage(WM_ACTIVATE, isActiveWindow() ? 1 : 0, 0);
+    } else if (event->type() == QEvent::WindowStateChange && !applying_ && window_ != nullptr) {
+        windowStateChangedByDesktop();
+    }
+}
+
+void RealisedWindow::windowStateChangedByDesktop() {
+    Qt::WindowStates now = windowState();
+    if ((now & Qt::WindowMinimized) != 0) {
+        if (!window_->IsIconic()) {
+            window_->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        }
+    } else if ((now & Qt::WindowMaximized) != 0) {
+        if (!window_->IsZoomed() || window_->IsIconic()) {
+            window_->SendMessage(WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        }
+    } else if (window_->IsIconic() || window_->IsZoomed()) {
+        window_->SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
+    }
+    if (window_ != nullptr && window_->IsWindow()) {
+        QtWindowHost::showState(window_, this);  // e.g. a modal window refuses to minimise
+    }
+}
+
+void RealisedWindow::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    if (window_ != nullptr) {
+        QPoint p = event->position().toPoint();
+        window_->PostMessage(WM_MOUSEHOVER, 0, makeLParam(p.x(), p.y()));
+    }
+}
+
+void RealisedWindow::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (window_ != nullptr) {
+        window_->PostMessage(WM_MOUSELEAVE, 0, 0);
     }
 }
 
@@ -126,6 +169,35 @@ void RealisedWindow::hideEvent(QHideEvent* event) {
         window_->IsWindowVisible()) {
         window_->PostMessage(WM_ACTIVATE, 0, 0);
     }
+}
+
+QtWindowHost::QtWindowHost() {
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watchScreen(screen);
+    }
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        QObject::connect(app, &QGuiApplication::screenAdded, &screens_, [this](QScreen* screen) {
+            watchScreen(screen);
+            displayChanged();
+        });
+        QObject::connect(app, &QGuiApplication::screenRemoved, &screens_,
+                         [this](QScreen*) { displayChanged(); });
+        QObject::connect(app, &QGuiApplication::primaryScreenChanged, &screens_,
+                         [this](QScreen*) { displayChanged(); });
+    }
+}
+
+void QtWindowHost::watchScreen(QScreen* screen) {
+    QObject::connect(screen, &QScreen::geometryChanged, &screens_,
+                     [this](const QRect&) { displayChanged(); });
+}
+
+void QtWindowHost::displayChanged() {
+    // WM_DISPLAYCHANGE: wParam the colour depth, lParam the primary screen's size.
+    QScreen* primary = QGuiApplication::primaryScreen();
+    QSize size = primary != nullptr ? primary->geometry().size() : QSize();
+    uintptr_t depth = primary != nullptr ? static_cast<uintptr_t>(primary->depth()) : 0;
+    CWindowWnd::PostToAllWindows(WM_DISPLAYCHANGE, depth, makeLParam(size.width(), size.height()));
 }
 
 QtWindowHost::~QtWindowHost() {
@@ -147,6 +219,12 @@ RealisedWindow* QtWindowHost::realise(CWindowWnd* window) {
     auto* widget = new RealisedWindow(window, dynamic_cast<WindowImplBase*>(window));
     windows_[window] = widget;
     windowTitleChanged(window);
+    // Window managers keep an owned window above its owner and move them together.
+    if (RealisedWindow* owner = widgetOf(window->GetOwner())) {
+        widget->winId();
+        owner->winId();
+        widget->windowHandle()->setTransientParent(owner->windowHandle());
+    }
     return widget;
 }
 
@@ -166,16 +244,42 @@ void QtWindowHost::windowShown(CWindowWnd* window, bool shown) {
     if (!shown && windows_.count(window) == 0) {
         return;
     }
-    RealisedWindow* widget = realise(window);
-    if (shown && !window->IsIconic()) {
-        widget->applyGeometry(window->GetWindowRect());
-        widget->show();
-        widget->raise();
-        widget->activateWindow();
-    } else if (shown) {
+    showState(window, realise(window));
+}
+
+void QtWindowHost::showState(CWindowWnd* window, RealisedWindow* widget) {
+    if (!window->IsWindowVisible()) {
+        widget->hide();
+    } else if (window->IsIconic()) {
         widget->showMinimized();
     } else {
+        bool wasShown = widget->isVisible() && !widget->isMinimized();
+        widget->applyGeometry(window->GetWindowRect());
+        if (!wasShown) {
+            widget->showNormal();
+            widget->raise();
+            widget->activateWindow();
+        }
+    }
+}
+
+void QtWindowHost::windowModal(CWindowWnd* window, bool modal) {
+    RealisedWindow* widget = modal ? realise(window) : widgetOf(window);
+    if (widget == nullptr) {
+        return;
+    }
+    Qt::WindowModality wanted = modal ? Qt::WindowModal : Qt::NonModal;
+    if (widget->windowModality() == wanted) {
+        return;
+    }
+    // Qt takes a new modality when the window is shown again.
+    bool visible = widget->isVisible();
+    if (visible) {
         widget->hide();
+    }
+    widget->setWindowModality(wanted);
+    if (visible) {
+        widget->show();
     }
 }
 
@@ -186,8 +290,10 @@ void QtWindowHost::windowMoved(CWindowWnd* window, const UiRect& rect) {
 }
 
 void QtWindowHost::windowEnabled(CWindowWnd* window, bool enabled) {
+    // A disabled window takes no input but keeps its look (its controls keep their own
+    // enabled state); a modal window over it is blocked by Qt's window modality as well.
     if (RealisedWindow* widget = widgetOf(window)) {
-        widget->setEnabled(enabled);
+        widget->setInputBlocked(!enabled);
     }
 }
 

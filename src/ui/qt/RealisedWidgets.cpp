@@ -7,8 +7,10 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
-#include "ui/framework/RenderEngine.h"
-#include "ui/framework/ScrollBar.h"
+#include "ui/framework/controls/ScrollBar.h"
+#include "ui/framework/drawing/Markup.h"
+#include "ui/framework/drawing/RenderEngine.h"
+#include "ui/framework/windows/PaintManager.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/qt/StyleSheets.h"
 
@@ -28,35 +30,27 @@ Qt::Alignment alignmentOf(unsigned style) {
     return a;
 }
 
-// Markup of labels (<b>, <i>, <u>, <c #AARRGGBB>, <n>) as Qt rich text.
+// The runs of a label's markup (the tree's parser) as Qt rich text.
 QString richText(const std::string& text) {
     QString out;
-    QString s = qs(text);
-    int i = 0;
-    std::vector<QString> closers;
-    while (i < s.size()) {
-        if (s[i] == '<') {
-            int end = s.indexOf('>', i);
-            if (end > i) {
-                QString tag = s.mid(i + 1, end - i - 1).trimmed();
-                if (tag == "n") {
-                    out += "<br/>";
-                } else if (tag == "b" || tag == "i" || tag == "u") {
-                    out += "<" + tag + ">";
-                } else if (tag == "/b" || tag == "/i" || tag == "/u") {
-                    out += "<" + tag + ">";
-                } else if (tag.startsWith("c ")) {
-                    out += "<span style=\"color:" +
-                           rgba(parseColor(tag.mid(2).trimmed().toStdString())) + "\">";
-                } else if (tag == "/c") {
-                    out += "</span>";
-                }
-                i = end + 1;
-                continue;
-            }
+    for (const TTextRun& run : parseMarkup(text)) {
+        QString piece = qs(run.text).toHtmlEscaped();
+        if (run.bold) {
+            piece = "<b>" + piece + "</b>";
         }
-        out += QString(s[i]).toHtmlEscaped();
-        ++i;
+        if (run.italic) {
+            piece = "<i>" + piece + "</i>";
+        }
+        if (run.underline) {
+            piece = "<u>" + piece + "</u>";
+        }
+        if (run.color != 0) {
+            piece = "<span style=\"color:" + rgba(run.color) + "\">" + piece + "</span>";
+        }
+        out += piece;
+        if (run.lineBreak) {
+            out += "<br/>";
+        }
     }
     return out;
 }
@@ -66,6 +60,28 @@ void applyStyleSheet(QWidget* widget, const QString& sheet) {
     if (widget->styleSheet() != sheet) {
         widget->setStyleSheet(sheet);
     }
+}
+
+Qt::CursorShape toQtCursor(UiCursor cursor) {
+    switch (cursor) {
+        case UiCursor::Hand:
+            return Qt::PointingHandCursor;
+        case UiCursor::IBeam:
+            return Qt::IBeamCursor;
+        case UiCursor::Cross:
+            return Qt::CrossCursor;
+        case UiCursor::SizeWE:
+            return Qt::SizeHorCursor;
+        case UiCursor::SizeNS:
+            return Qt::SizeVerCursor;
+        case UiCursor::Wait:
+            return Qt::WaitCursor;
+        case UiCursor::No:
+            return Qt::ForbiddenCursor;
+        case UiCursor::Arrow:
+            break;
+    }
+    return Qt::ArrowCursor;
 }
 
 UiEventType pressType(const QMouseEvent* e) {
@@ -103,6 +119,7 @@ void Realised::syncCommon(unsigned what) {
     if ((what & CHANGE_STYLE) != 0) {
         w->setToolTip(qs(control_->GetToolTip()));
         applyFont();
+        w->setCursor(toQtCursor(control_->GetCursor()));
     }
 }
 
@@ -113,7 +130,7 @@ void Realised::sync(unsigned what) {
 
 // --- painted ---
 
-PaintedWidget::PaintedWidget(TreeRealiser& realiser, CControlUI* control, QWidget* parent,
+PaintedWidget::PaintedWidget(RealiserContext& realiser, CControlUI* control, QWidget* parent,
                              bool container)
     : QWidget(parent), Realised(realiser, control), container_(container) {
     setMouseTracking(true);
@@ -185,7 +202,8 @@ namespace {
 // The scrolled content: transparent, passes clicks on empty space to the container.
 class ScrollContent final : public QWidget {
   public:
-    ScrollContent(TreeRealiser& realiser, QWidget* parent) : QWidget(parent), realiser_(realiser) {
+    ScrollContent(RealiserContext& realiser, QWidget* parent)
+        : QWidget(parent), realiser_(realiser) {
         setMouseTracking(true);
     }
 
@@ -201,12 +219,12 @@ class ScrollContent final : public QWidget {
     }
 
   private:
-    TreeRealiser& realiser_;
+    RealiserContext& realiser_;
 };
 
 }  // namespace
 
-ScrollWidget::ScrollWidget(TreeRealiser& realiser, CControlUI* control, QWidget* parent)
+ScrollWidget::ScrollWidget(RealiserContext& realiser, CControlUI* control, QWidget* parent)
     : PaintedWidget(realiser, control, parent, true),
       area_(new QScrollArea(this)),
       content_(new ScrollContent(realiser, nullptr)) {
@@ -216,18 +234,9 @@ ScrollWidget::ScrollWidget(TreeRealiser& realiser, CControlUI* control, QWidget*
     area_->setAttribute(Qt::WA_TranslucentBackground);
     area_->viewport()->setAutoFillBackground(false);
     content_->setAutoFillBackground(false);
-    area_->setStyleSheet(
-        "QScrollArea{background:transparent;border:none;}"
-        "QScrollBar:vertical{background:transparent;width:8px;margin:2px;}"
-        "QScrollBar::handle:vertical{background:rgba(90,95,106,160);border-radius:3px;min-height:"
-        "24px;}"
-        "QScrollBar::handle:vertical:hover{background:rgba(226,59,78,200);}"
-        "QScrollBar:horizontal{background:transparent;height:8px;margin:2px;}"
-        "QScrollBar::handle:horizontal{background:rgba(90,95,106,160);border-radius:3px;min-width:"
-        "24px;}"
-        "QScrollBar::add-line,QScrollBar::sub-line{width:0;height:0;}"
-        "QScrollBar::add-page,QScrollBar::sub-page{background:transparent;}");
     auto* container = static_cast<CContainerUI*>(control);
+    area_->setStyleSheet(
+        scrollAreaStyle(container->GetVerticalScrollBar(), container->GetHorizontalScrollBar()));
     area_->setVerticalScrollBarPolicy(container->GetVerticalScrollBar() != nullptr
                                           ? Qt::ScrollBarAsNeeded
                                           : Qt::ScrollBarAlwaysOff);
@@ -271,7 +280,7 @@ void ScrollWidget::sync(unsigned what) {
 
 // --- label ---
 
-LabelWidget::LabelWidget(TreeRealiser& realiser, CLabelUI* label, QWidget* parent)
+LabelWidget::LabelWidget(RealiserContext& realiser, CLabelUI* label, QWidget* parent)
     : QLabel(parent), Realised(realiser, label) {
     setFocusPolicy(Qt::ClickFocus);
 }
@@ -280,12 +289,15 @@ void LabelWidget::sync(unsigned what) {
     syncCommon(what);
     auto* label = static_cast<CLabelUI*>(control_);
     if ((what & (CHANGE_TEXT | CHANGE_STYLE)) != 0) {
+        unsigned style = label->GetTextStyle();
+        elide_ = (style & DT_END_ELLIPSIS) != 0 && (style & DT_WORDBREAK) == 0;
         if (label->IsShowHtml()) {
             setTextFormat(Qt::RichText);
             setText(richText(label->GetText()));
         } else {
             setTextFormat(Qt::PlainText);
-            setText(qs(label->GetText()));
+            plain_ = qs(label->GetText());
+            showPlainText();
         }
     }
     if ((what & (CHANGE_STYLE | CHANGE_ENABLED)) != 0) {
@@ -315,15 +327,36 @@ void LabelWidget::sync(unsigned what) {
     if ((what & CHANGE_STYLE) != 0) {
         setAlignment(alignmentOf(label->GetTextStyle()));
         setWordWrap((label->GetTextStyle() & DT_WORDBREAK) != 0);
+        if (elide_ && textFormat() == Qt::PlainText) {
+            showPlainText();  // in the new font and margins
+        }
+    }
+}
+
+void LabelWidget::showPlainText() {
+    QString shown = plain_;
+    if (elide_) {
+        QMargins m = contentsMargins();
+        int width = std::max(0, this->width() - m.left() - m.right());
+        shown = fontMetrics().elidedText(plain_, Qt::ElideRight, width);
+    }
+    if (text() != shown) {
+        setText(shown);
+    }
+}
+
+void LabelWidget::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    if (elide_ && textFormat() == Qt::PlainText) {
+        showPlainText();
     }
 }
 
 // --- buttons and options ---
 
-ButtonWidget::ButtonWidget(TreeRealiser& realiser, CButtonUI* button, QWidget* parent)
+ButtonWidget::ButtonWidget(RealiserContext& realiser, CButtonUI* button, QWidget* parent)
     : QPushButton(parent), Realised(realiser, button) {
     setCheckable(button->GetInterface("Option") != nullptr);
-    setCursor(Qt::PointingHandCursor);
     connect(this, &QPushButton::clicked, this, [this] {
         if (control_ == nullptr || realiser_.syncing()) {
             return;
@@ -352,9 +385,8 @@ void ButtonWidget::sync(unsigned what) {
     }
 }
 
-CheckWidget::CheckWidget(TreeRealiser& realiser, CCheckBoxUI* box, QWidget* parent)
+CheckWidget::CheckWidget(RealiserContext& realiser, CCheckBoxUI* box, QWidget* parent)
     : QCheckBox(parent), Realised(realiser, box) {
-    setCursor(Qt::PointingHandCursor);
     connect(this, &QCheckBox::clicked, this, [this] {
         if (control_ == nullptr || realiser_.syncing()) {
             return;
@@ -383,7 +415,7 @@ void CheckWidget::sync(unsigned what) {
 
 // --- edits ---
 
-EditWidget::EditWidget(TreeRealiser& realiser, CEditUI* edit, QWidget* parent)
+EditWidget::EditWidget(RealiserContext& realiser, CEditUI* edit, QWidget* parent)
     : QLineEdit(parent), Realised(realiser, edit) {
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (control_ == nullptr || realiser_.syncing()) {
@@ -423,7 +455,7 @@ void EditWidget::sync(unsigned what) {
     }
 }
 
-TextEditWidget::TextEditWidget(TreeRealiser& realiser, CRichEditUI* edit, QWidget* parent)
+TextEditWidget::TextEditWidget(RealiserContext& realiser, CRichEditUI* edit, QWidget* parent)
     : QPlainTextEdit(parent), Realised(realiser, edit) {
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (control_ == nullptr || realiser_.syncing()) {
@@ -449,9 +481,8 @@ void TextEditWidget::sync(unsigned what) {
 
 // --- slider and progress ---
 
-SliderWidget::SliderWidget(TreeRealiser& realiser, CSliderUI* slider, QWidget* parent)
+SliderWidget::SliderWidget(RealiserContext& realiser, CSliderUI* slider, QWidget* parent)
     : QSlider(parent), Realised(realiser, slider) {
-    setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QSlider::sliderMoved, this, [this](int value) {
         if (control_ != nullptr && !realiser_.syncing()) {
@@ -479,8 +510,7 @@ void SliderWidget::sync(unsigned what) {
         setOrientation(slider->IsHorizontal() ? Qt::Horizontal : Qt::Vertical);
         setRange(slider->GetMinValue(), slider->GetMaxValue());
         setSingleStep(slider->GetChangeStep());
-        setPageStep(std::max(slider->GetChangeStep(),
-                             (slider->GetMaxValue() - slider->GetMinValue()) / 10));
+        setPageStep(slider->GetPageStep());
         if (!isSliderDown()) {
             setValue(slider->GetValue());
         }
@@ -490,7 +520,7 @@ void SliderWidget::sync(unsigned what) {
     }
 }
 
-ProgressWidget::ProgressWidget(TreeRealiser& realiser, CProgressUI* progress, QWidget* parent)
+ProgressWidget::ProgressWidget(RealiserContext& realiser, CProgressUI* progress, QWidget* parent)
     : QProgressBar(parent), Realised(realiser, progress) {}
 
 void ProgressWidget::sync(unsigned what) {
@@ -510,9 +540,8 @@ void ProgressWidget::sync(unsigned what) {
 
 // --- combo ---
 
-ComboWidget::ComboWidget(TreeRealiser& realiser, CComboUI* combo, QWidget* parent)
+ComboWidget::ComboWidget(RealiserContext& realiser, CComboUI* combo, QWidget* parent)
     : QComboBox(parent), Realised(realiser, combo) {
-    setCursor(Qt::PointingHandCursor);
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (control_ != nullptr && !realiser_.syncing()) {
             static_cast<CComboUI*>(control_)->SelectItem(index);
@@ -525,10 +554,13 @@ void ComboWidget::sync(unsigned what) {
     auto* combo = static_cast<CComboUI*>(control_);
     QSignalBlocker block(this);
     if ((what & (CHANGE_ITEMS | CHANGE_TEXT | CHANGE_STYLE)) != 0) {
-        clear();
+        QStringList rows;
+        rows.reserve(combo->GetCount());
         for (int i = 0; i < combo->GetCount(); ++i) {
-            addItem(qs(combo->GetItemAt(i)->GetText()));
+            rows.push_back(qs(combo->GetItemAt(i)->GetText()));
         }
+        clear();
+        addItems(rows);
     }
     if ((what & (CHANGE_ITEMS | CHANGE_SELECTION | CHANGE_TEXT | CHANGE_STYLE)) != 0) {
         setCurrentIndex(combo->GetCurSel());

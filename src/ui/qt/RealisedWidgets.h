@@ -1,7 +1,7 @@
 #pragma once
 // The widgets that show controls (inside the Qt layer only). Each keeps its control and
 // applies the control's state when told what changed; user input goes back through the
-// realiser.
+// realiser's context (RealiserContext).
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,18 +13,18 @@
 #include <QScrollArea>
 #include <QSlider>
 
-#include "ui/framework/Button.h"
-#include "ui/framework/Combo.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/Label.h"
-#include "ui/framework/Progress.h"
-#include "ui/qt/TreeRealiser.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/Label.h"
+#include "ui/framework/controls/Progress.h"
+#include "ui/qt/RealiserContext.h"
 
 namespace vorn::ui::qt {
 
 class Realised {
   public:
-    Realised(TreeRealiser& realiser, CControlUI* control)
+    Realised(RealiserContext& realiser, CControlUI* control)
         : realiser_(realiser), control_(control) {}
     virtual ~Realised() = default;
     Realised(const Realised&) = delete;
@@ -43,7 +43,7 @@ class Realised {
   protected:
     void syncCommon(unsigned what);
     void applyFont();
-    TreeRealiser& realiser_;
+    RealiserContext& realiser_;
     CControlUI* control_;
 };
 
@@ -51,7 +51,7 @@ class Realised {
 // painting goes through DoPaint, mouse input through the paint manager.
 class PaintedWidget : public QWidget, public Realised {
   public:
-    PaintedWidget(TreeRealiser& realiser, CControlUI* control, QWidget* parent, bool container);
+    PaintedWidget(RealiserContext& realiser, CControlUI* control, QWidget* parent, bool container);
     QWidget* widget() override { return this; }
     void sync(unsigned what) override;
 
@@ -71,7 +71,7 @@ class PaintedWidget : public QWidget, public Realised {
 // A container whose content scrolls.
 class ScrollWidget final : public PaintedWidget {
   public:
-    ScrollWidget(TreeRealiser& realiser, CControlUI* control, QWidget* parent);
+    ScrollWidget(RealiserContext& realiser, CControlUI* control, QWidget* parent);
     QWidget* childParent() override { return content_; }
     UiPoint childOrigin() const override;
     void sync(unsigned what) override;
@@ -83,57 +83,66 @@ class ScrollWidget final : public PaintedWidget {
 
 class LabelWidget final : public QLabel, public Realised {
   public:
-    LabelWidget(TreeRealiser& realiser, CLabelUI* label, QWidget* parent);
+    LabelWidget(RealiserContext& realiser, CLabelUI* label, QWidget* parent);
     QWidget* widget() override { return this; }
     void sync(unsigned what) override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // Plain text with "endellipsis" is cut to the width with an ellipsis at its end.
+    void showPlainText();
+    QString plain_;
+    bool elide_ = false;
 };
 
 // Buttons and options (an option is a checkable button).
 class ButtonWidget final : public QPushButton, public Realised {
   public:
-    ButtonWidget(TreeRealiser& realiser, CButtonUI* button, QWidget* parent);
+    ButtonWidget(RealiserContext& realiser, CButtonUI* button, QWidget* parent);
     QWidget* widget() override { return this; }
     void sync(unsigned what) override;
 };
 
 class CheckWidget final : public QCheckBox, public Realised {
   public:
-    CheckWidget(TreeRealiser& realiser, CCheckBoxUI* box, QWidget* parent);
+    CheckWidget(RealiserContext& realiser, CCheckBoxUI* box, QWidget* parent);
     QWidget* widget() override { return this; }
     void sync(unsigned what) override;
 };
 
 class EditWidget final : public QLineEdit, public Realised {
   public:
-    EditWidget(TreeRealiser& realiser, CEditUI* edit, QWidget* parent);
+    EditWidget(RealiserContext& realiser, CEditUI* edit, QWidget* parent);
     QWidget* widget() override { return this; }
     void sync(unsigned what) override;
 };
 
 class TextEditWidget final : public QPlainTextEdit, public Realised {
   public:
-    TextEditWidget(TreeRealiser& realiser, CRichEditUI* edit, QWidget* parent);
+    TextEditWidget(RealiserContext& realiser, CRichEditUI* edit, QWidget* parent);
     QWidget* widget() override { return this; }
     void sync(unsigned what) override;
 };
 
 class SliderWidget final : public QSlider, public Realised {
   public:
-    SliderWidget(TreeRealiser& realiser, CSliderUI* slider, QWidget* parent);
+    SliderWidget(RealiserContext& realiser, CSliderUI* slider, QWidget* parent);
     QWidget* widget() override { return this; }
     void sync(unsigned what) override;
 };
 
 class ProgressWidget final : public QProgressBar, public Realised {
   public:
-    ProgressWidget(TreeRealiser& realiser, CProgressUI* progress, QWidget* parent);
+    ProgressWidget(RealiserContext& realiser, CProgressUI* progress, QWidget* parent);
     QWidget* widget() override { return this; }
     void sync(unsigned what) override;
 };
 
 class ComboWidget final : public QComboBox, public Realised {
   public:
-    ComboWidget(TreeRealiser& realiser, CComboUI* combo, QWidget* parent);
+    ComboWidget(RealiserContext& realiser, CComboUI* combo, QWidget* parent);
     QWidget* widget() override { return this; }
     void sync(unsigned what) override;
 };

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "platform/paths/Paths.h"
-#include "ui/framework/Control.h"
-#include "ui/framework/LanguageList.h"
-#include "ui/framework/PaintManager.h"
-#include "ui/framework/dialogs/AboutWnd.h"
-#include "ui/framework/dialogs/MsgWnd.h"
+#include "ui/framework/controls/Control.h"
+#include "ui/framework/windows/PaintManager.h"
+#include "ui/framework/windows/dialogs/AboutWnd.h"
+#include "ui/framework/windows/dialogs/MsgWnd.h"
+#include "ui/language/LanguageList.h"
 #include "ui/qt/QtUi.h"
 
 namespace vorn::ui::qt {
@@ -153,8 +153,7 @@ int runSkinView(int argc, char** argv, std::ostream& out, std::ostream& err) {
         case Options::What::About: {
             grabModal("closebtn");
             UiWindowHandle open = 0;
-            CPaintManagerUI::SetAllDPI(o.scale);
-            ShowAboutWindow(nullptr, open);
+            ShowAboutWindow(nullptr, open, o.scale);
             break;
         }
         case Options::What::Layout: {

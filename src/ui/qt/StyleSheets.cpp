@@ -1,16 +1,14 @@
 #include "ui/qt/StyleSheets.h"
 
-#include "ui/framework/Button.h"
-#include "ui/framework/Combo.h"
-#include "ui/framework/Edit.h"
-#include "ui/framework/PaintManager.h"
-#include "ui/framework/Progress.h"
+#include "ui/framework/controls/Button.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/Progress.h"
+#include "ui/framework/controls/ScrollBar.h"
+#include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::ui::qt {
 namespace {
-
-// Accent of the skin where a control names no colour of its own.
-constexpr UiColor kAccent = 0xFFE23B4Eu;
 
 QString px(int v) {
     return QString::number(v) + "px";
@@ -41,6 +39,18 @@ QString padding(const UiRect& p) {
 
 QString textColor(UiColor c) {
     return (c >> 24) != 0 ? "color: " + rgba(c) + ";" : QString();
+}
+
+// "property: colour;" when the skin gives the colour, nothing otherwise.
+QString colorRule(const char* property, UiColor c) {
+    return (c >> 24) != 0 ? QString(property) + ":" + rgba(c) + ";" : QString();
+}
+
+QString imageUrl(const std::string& image) {
+    return image.empty()
+               ? QString()
+               : "image:url(" +
+                     QString::fromStdString(CPaintManagerUI::ResolveResourcePath(image)) + ");";
 }
 
 }  // namespace
@@ -98,26 +108,27 @@ QString buttonStyle(CButtonUI* b) {
 
 QString checkBoxStyle(CCheckBoxUI* box) {
     int scale = box->Scale(16);
-    UiColor accent = box->GetSelectedBkColor() != 0 ? box->GetSelectedBkColor() : kAccent;
-    std::string check = CPaintManagerUI::ResolveResourcePath("common/check.svg");
+    UiColor checked = box->GetSelectedBkColor();
     return "QCheckBox{" + textColor(box->GetTextColor()) +
            "background:" + background(box->GetBkColor()) + ";spacing:" + px(box->Scale(8)) + ";}" +
            "QCheckBox:disabled{" + textColor(box->GetDisabledTextColor()) + "}" +
            "QCheckBox::indicator{width:" + px(scale) + ";height:" + px(scale) +
-           ";border-radius:" + px(box->Scale(4)) + ";border:1px solid rgba(74,80,92,255);" +
-           "background:rgba(15,17,20,255);}" +
-           "QCheckBox::indicator:hover{border-color:" + rgba(accent) + ";}" +
-           "QCheckBox::indicator:checked{background:" + rgba(accent) +
-           ";border-color:" + rgba(accent) + ";image:url(" + QString::fromStdString(check) + ");}";
+           ";border-radius:" + px(box->Scale(4)) + ";border:1px solid " +
+           background(box->GetIndicatorBorderColor()) + ";" +
+           colorRule("background", box->GetIndicatorBkColor()) + "}" +
+           "QCheckBox::indicator:hover{" + colorRule("border-color", checked) + "}" +
+           "QCheckBox::indicator:checked{" + colorRule("background", checked) +
+           colorRule("border-color", checked) + imageUrl(box->GetCheckImage()) + "}";
 }
 
 QString editStyle(CEditUI* e, const char* qtClass) {
     QString cls = qtClass;
-    UiColor focus = e->GetFocusBorderColor() != 0 ? e->GetFocusBorderColor() : kAccent;
+    // The focus frame's colour also marks selected text.
+    UiColor focus = e->GetFocusBorderColor();
     return cls + "{" + textColor(e->GetTextColor()) + "background:" + background(e->GetBkColor()) +
            ";" + frame(e) + padding(e->GetTextPadding()) +
-           "selection-background-color:" + rgba(kAccent) + ";}" + cls +
-           ":focus{border-color:" + rgba(focus) + ";}" + cls + ":disabled{" +
+           colorRule("selection-background-color", focus) + "}" + cls + ":focus{" +
+           colorRule("border-color", focus) + "}" + cls + ":disabled{" +
            textColor(e->GetDisabledTextColor()) + "}";
 }
 
@@ -126,51 +137,73 @@ QString sliderStyle(CSliderUI* s) {
     QString axis = hor ? "horizontal" : "vertical";
     int groove = s->Scale(4);
     UiSize thumb = s->GetThumbSize();
-    UiColor fore = s->GetForeColor() != 0 ? s->GetForeColor() : kAccent;
-    UiColor back = s->GetBkColor() != 0 ? s->GetBkColor() : 0xFF2C3039u;
+    UiColor fore = s->GetForeColor();
+    UiColor back = s->GetBkColor();
     int margin = -(std::max(thumb.cx, thumb.cy) - groove) / 2;
     QString st = "QSlider{background:transparent;}";
     st += "QSlider::groove:" + axis + "{" + (hor ? "height:" : "width:") + px(groove) +
-          ";background:" + rgba(back) + ";border-radius:" + px(groove / 2) + ";}";
+          ";background:" + background(back) + ";border-radius:" + px(groove / 2) + ";}";
     st += QString("QSlider::") + (hor ? "sub-page" : "add-page") + ":" + axis +
-          "{background:" + rgba(fore) + ";border-radius:" + px(groove / 2) + ";}";
+          "{background:" + background(fore) + ";border-radius:" + px(groove / 2) + ";}";
     st += "QSlider::handle:" + axis + "{width:" + px(thumb.cx) + ";height:" + px(thumb.cy) +
           ";margin:" + (hor ? px(margin) + " 0" : "0 " + px(margin)) +
-          ";border-radius:" + px(std::max(thumb.cx, thumb.cy) / 2) +
-          ";background:rgba(244,245,247,255);border:" + px(s->Scale(3)) + " solid " + rgba(fore) +
-          ";}";
-    st += "QSlider::handle:" + axis + ":hover{background:rgba(255,255,255,255);}";
-    st += "QSlider::sub-page:" + axis + ":disabled{background:rgba(90,94,102,255);}";
+          ";border-radius:" + px(std::max(thumb.cx, thumb.cy) / 2) + ";" +
+          colorRule("background", s->GetThumbColor()) + "border:" + px(s->Scale(3)) + " solid " +
+          background(fore) + ";}";
+    st += "QSlider::handle:" + axis + ":hover{" + colorRule("background", s->GetThumbHotColor()) +
+          "}";
+    st += "QSlider::sub-page:" + axis + ":disabled{" +
+          colorRule("background", s->GetDisabledForeColor()) + "}";
     return st;
 }
 
 QString progressStyle(CProgressUI* p) {
-    UiColor fore = p->GetForeColor() != 0 ? p->GetForeColor() : kAccent;
+    UiColor fore = p->GetForeColor();
     int radius = p->GetBorderRound();
     return "QProgressBar{" + textColor(p->GetTextColor()) +
            "background:" + background(p->GetBkColor()) +
            ";border:none;border-radius:" + px(radius) + ";text-align:center;}" +
-           "QProgressBar::chunk{background:" + rgba(fore) + ";border-radius:" + px(radius) + ";}";
+           "QProgressBar::chunk{background:" + background(fore) + ";border-radius:" + px(radius) +
+           ";}";
 }
 
 QString comboStyle(CComboUI* c) {
     TListInfoUI* info = c->GetListInfo();
-    std::string arrow = CPaintManagerUI::ResolveResourcePath("common/arrow_down.svg");
     UiRect pad = c->GetTextPadding();
     return "QComboBox{" + textColor(c->GetTextColor()) +
            "background:" + background(c->GetBkColor()) + ";" + frame(c) + "padding:0 " +
-           px(c->Scale(8)) + " 0 " + px(pad.left) + ";}" +
-           "QComboBox:hover{border-color:" + rgba(kAccent) + ";}" +
+           px(c->Scale(8)) + " 0 " + px(pad.left) + ";}" + "QComboBox:hover{" +
+           colorRule("border-color", c->GetHotBorderColor()) + "}" +
            "QComboBox::drop-down{border:none;width:" + px(c->Scale(26)) + ";}" +
-           "QComboBox::down-arrow{image:url(" + QString::fromStdString(arrow) +
-           ");width:" + px(c->Scale(12)) + ";height:" + px(c->Scale(12)) + ";}" +
+           "QComboBox::down-arrow{" + imageUrl(c->GetArrowImage()) + "width:" + px(c->Scale(12)) +
+           ";height:" + px(c->Scale(12)) + ";}" +
            "QComboBox QAbstractItemView{background:" + background(info->dwBkColor) + ";" +
            textColor(info->dwTextColor) +
-           "selection-background-color:" + background(info->dwSelectedBkColor) +
-           ";selection-color:" +
-           ((info->dwSelectedTextColor >> 24) != 0 ? rgba(info->dwSelectedTextColor)
-                                                   : QString("white")) +
-           ";border:1px solid rgba(52,57,68,255);outline:none;padding:" + px(c->Scale(4)) + ";}";
+           "selection-background-color:" + background(info->dwSelectedBkColor) + ";" +
+           colorRule("selection-color", info->dwSelectedTextColor) + "border:1px solid " +
+           background(c->GetDropBorderColor()) + ";outline:none;padding:" + px(c->Scale(4)) + ";}";
+}
+
+QString scrollAreaStyle(CScrollBarUI* vertical, CScrollBarUI* horizontal) {
+    QString s =
+        "QScrollArea{background:transparent;border:none;}"
+        "QScrollBar::add-line,QScrollBar::sub-line{width:0;height:0;}"
+        "QScrollBar::add-page,QScrollBar::sub-page{background:transparent;}";
+    auto bar = [&s](CScrollBarUI* b, const char* axis, const char* thickness, const char* length) {
+        if (b == nullptr) {
+            return;
+        }
+        s += QString("QScrollBar:") + axis + "{background:transparent;" + thickness + ":" +
+             px(b->Scale(8)) + ";margin:" + px(b->Scale(2)) + ";}";
+        s += QString("QScrollBar::handle:") + axis + "{" +
+             colorRule("background", b->GetThumbColor()) + "border-radius:" + px(b->Scale(3)) +
+             ";min-" + length + ":" + px(b->Scale(24)) + ";}";
+        s += QString("QScrollBar::handle:") + axis + ":hover{" +
+             colorRule("background", b->GetThumbHotColor()) + "}";
+    };
+    bar(vertical, "vertical", "width", "height");
+    bar(horizontal, "horizontal", "height", "width");
+    return s;
 }
 
 }  // namespace vorn::ui::qt

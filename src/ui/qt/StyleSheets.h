@@ -1,6 +1,8 @@
 #pragma once
 // Qt style sheets that give the native widgets the look the tree describes (colours,
-// frames, corner radius, padding per state), scaled by the window's DPI.
+// frames, corner radius, padding per state, images), scaled by the window's DPI. Every
+// colour and image comes from the controls (the skin); a part the skin leaves without one
+// keeps Qt's own look.
 
 #include <QString>
 
@@ -14,6 +16,7 @@ class CEditUI;
 class CSliderUI;
 class CProgressUI;
 class CComboUI;
+class CScrollBarUI;
 }  // namespace vorn::ui
 
 namespace vorn::ui::qt {
@@ -26,5 +29,7 @@ QString editStyle(CEditUI* edit, const char* qtClass);
 QString sliderStyle(CSliderUI* slider);
 QString progressStyle(CProgressUI* progress);
 QString comboStyle(CComboUI* combo);
+// The scroll area of a scrolling container with its bars (either may be nullptr).
+QString scrollAreaStyle(CScrollBarUI* vertical, CScrollBarUI* horizontal);
 
 }  // namespace vorn::ui::qt

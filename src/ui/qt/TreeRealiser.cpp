@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "ui/framework/Combo.h"
-#include "ui/framework/Container.h"
+#include "ui/framework/controls/Combo.h"
+#include "ui/framework/layouts/Container.h"
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/qt/RealisedWidgets.h"
@@ -29,10 +29,6 @@ namespace {
 
 constexpr unsigned kEverything = CHANGE_TEXT | CHANGE_VISIBLE | CHANGE_ENABLED | CHANGE_STYLE |
                                  CHANGE_VALUE | CHANGE_SELECTION | CHANGE_ITEMS | CHANGE_LAYOUT;
-
-bool hasImages(CSliderUI* s) {
-    return !s->GetThumbImage().empty() || !s->GetBkImage().empty() || !s->GetForeImage().empty();
-}
 
 }  // namespace
 
@@ -66,9 +62,10 @@ CControlUI* TreeRealiser::controlFor(const QWidget* widget) const {
 }
 
 Realised* TreeRealiser::make(CControlUI* c, QWidget* parent) {
-    std::string cls = c->GetClass();
-    if (cls == "ComboUI") {
-        return new ComboWidget(*this, static_cast<CComboUI*>(c), parent);
+    // The tree decides what paints itself; the rest is shown by the native widget of the
+    // control's kind.
+    if (auto* combo = interfaceOf<CComboUI>(c, "Combo"); combo != nullptr && !c->IsSelfDrawn()) {
+        return new ComboWidget(*this, combo, parent);
     }
     if (auto* container = interfaceOf<CContainerUI>(c, "IContainer")) {
         if (container->GetVerticalScrollBar() != nullptr ||
@@ -77,29 +74,29 @@ Realised* TreeRealiser::make(CControlUI* c, QWidget* parent) {
         }
         return new PaintedWidget(*this, c, parent, true);
     }
-    // Native widgets for the framework's own classes; a class derived by the program draws
-    // itself through the painter.
-    if (cls == "LabelUI") {
-        return new LabelWidget(*this, static_cast<CLabelUI*>(c), parent);
+    if (c->IsSelfDrawn()) {
+        return new PaintedWidget(*this, c, parent, false);
     }
-    if ((cls == "ButtonUI" || cls == "OptionUI") &&
-        !static_cast<CButtonUI*>(c)->HasStatusImages()) {
-        return new ButtonWidget(*this, static_cast<CButtonUI*>(c), parent);
+    if (auto* box = interfaceOf<CCheckBoxUI>(c, "CheckBox")) {
+        return new CheckWidget(*this, box, parent);
     }
-    if (cls == "CheckBoxUI" && !static_cast<CButtonUI*>(c)->HasStatusImages()) {
-        return new CheckWidget(*this, static_cast<CCheckBoxUI*>(c), parent);
+    if (auto* button = interfaceOf<CButtonUI>(c, "Button")) {
+        return new ButtonWidget(*this, button, parent);
     }
-    if (cls == "EditUI") {
-        return new EditWidget(*this, static_cast<CEditUI*>(c), parent);
+    if (auto* edit = interfaceOf<CRichEditUI>(c, "RichEdit")) {
+        return new TextEditWidget(*this, edit, parent);
     }
-    if (cls == "RichEditUI") {
-        return new TextEditWidget(*this, static_cast<CRichEditUI*>(c), parent);
+    if (auto* edit = interfaceOf<CEditUI>(c, "Edit")) {
+        return new EditWidget(*this, edit, parent);
     }
-    if (cls == "SliderUI" && !hasImages(static_cast<CSliderUI*>(c))) {
-        return new SliderWidget(*this, static_cast<CSliderUI*>(c), parent);
+    if (auto* slider = interfaceOf<CSliderUI>(c, "Slider")) {
+        return new SliderWidget(*this, slider, parent);
     }
-    if (cls == "ProgressUI" && c->GetForeImage().empty() && c->GetBkImage().empty()) {
-        return new ProgressWidget(*this, static_cast<CProgressUI*>(c), parent);
+    if (auto* progress = interfaceOf<CProgressUI>(c, "Progress")) {
+        return new ProgressWidget(*this, progress, parent);
+    }
+    if (auto* label = interfaceOf<CLabelUI>(c, "Label")) {
+        return new LabelWidget(*this, label, parent);
     }
     return new PaintedWidget(*this, c, parent, false);
 }
@@ -146,6 +143,7 @@ void TreeRealiser::forget(CControlUI* control) {
     byWidget_.erase(r->widget());
     map_.erase(it);
     pending_.erase(control);
+    itemsPending_.erase(control);
     r->detach();
 }
 
@@ -160,7 +158,7 @@ void TreeRealiser::OnControlAdded(CControlUI* control) {
             return;  // not shown (the row of a combo), or realised with its hidden parent
         }
         if (it->second->control()->GetInterface("Combo") != nullptr) {
-            OnControlChanged(it->second->control(), CHANGE_ITEMS);
+            scheduleItems(it->second->control());
             return;
         }
         parent = it->second->childParent();
@@ -177,12 +175,7 @@ void TreeRealiser::OnControlRemoved(CControlUI* control) {
     if (it == map_.end()) {
         if (CControlUI* parent = control->GetParent()) {
             if (parent->GetInterface("Combo") != nullptr && map_.count(parent) != 0) {
-                // A combo row leaves: the list is rebuilt once the row is gone.
-                QTimer::singleShot(0, this, [this, parent] {
-                    if (map_.count(parent) != 0) {
-                        OnControlChanged(parent, CHANGE_ITEMS);
-                    }
-                });
+                scheduleItems(parent);  // rebuilt once the row is gone
             }
         }
         return;
@@ -198,10 +191,18 @@ void TreeRealiser::OnControlChanged(CControlUI* control, unsigned what) {
     if (it == map_.end()) {
         // A combo row's text or selection shows in its combo.
         CControlUI* parent = control->GetParent();
-        if (parent != nullptr && parent->GetInterface("Combo") != nullptr) {
-            OnControlChanged(parent, CHANGE_ITEMS);
+        if (parent != nullptr && parent->GetInterface("Combo") != nullptr &&
+            map_.count(parent) != 0) {
+            scheduleItems(parent);
         }
         return;
+    }
+    if (what == CHANGE_ITEMS && control->GetInterface("Combo") != nullptr) {
+        scheduleItems(control);  // rows added one by one are shown together
+        return;
+    }
+    if (itemsPending_.erase(control) != 0) {
+        what |= CHANGE_ITEMS;  // the rows it waits for come with this sync
     }
     if ((what & CHANGE_PAINT) != 0 && (what & ~CHANGE_PAINT) == 0) {
         it->second->widget()->update();
@@ -281,6 +282,26 @@ void TreeRealiser::scheduleLayout() {
     });
 }
 
+void TreeRealiser::scheduleItems(CControlUI* combo) {
+    itemsPending_.insert(combo);
+    if (itemsFlushScheduled_) {
+        return;
+    }
+    itemsFlushScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        itemsFlushScheduled_ = false;
+        std::unordered_set<CControlUI*> combos;
+        combos.swap(itemsPending_);
+        SyncGuard guard(*this);
+        for (CControlUI* shown : combos) {
+            auto it = map_.find(shown);
+            if (it != map_.end() && it->second->control() != nullptr) {
+                it->second->sync(CHANGE_ITEMS);
+            }
+        }
+    });
+}
+
 void TreeRealiser::scheduleRestyle() {
     if (restylePending_) {
         return;
@@ -308,19 +329,10 @@ void TreeRealiser::forwardMouse(QWidget* from, UiEventType type, QPoint pos,
     if ((mods & Qt::ShiftModifier) != 0) {
         keys |= MK_SHIFT_STATE;
     }
-    if (type == UIEVENT_BUTTONDOWN) {
-        // Presses on the caption (outside anything clickable) move the window.
-        UiRect caption = manager_.GetCaptionRect();
-        UiSize client = manager_.GetClientSize();
-        UiRect area{caption.left, caption.top, client.cx - caption.right, caption.bottom};
-        CControlUI* hit = manager_.FindControl(p);
-        bool inert = hit == nullptr || hit->GetInterface("IContainer") != nullptr ||
-                     hit->GetClass() == "LabelUI" || hit->GetClass() == "ControlUI";
-        if (area.contains(p) && inert && host_ != nullptr &&
-            host_->window()->windowHandle() != nullptr &&
-            host_->window()->windowHandle()->startSystemMove()) {
-            return;
-        }
+    if (type == UIEVENT_BUTTONDOWN && manager_.IsCaptionDragPoint(p) && host_ != nullptr &&
+        host_->window()->windowHandle() != nullptr &&
+        host_->window()->windowHandle()->startSystemMove()) {
+        return;
     }
     uintptr_t wParam = type == UIEVENT_SCROLLWHEEL ? static_cast<uintptr_t>(wheelDelta) : 0;
     manager_.DispatchMouse(type, p, keys, wParam);

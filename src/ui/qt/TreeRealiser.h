@@ -12,21 +12,22 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "ui/framework/Control.h"
-#include "ui/framework/ControlObserver.h"
-#include "ui/framework/PaintManager.h"
+#include "ui/framework/controls/Control.h"
+#include "ui/framework/controls/ControlObserver.h"
+#include "ui/framework/windows/PaintManager.h"
+#include "ui/qt/RealiserContext.h"
 
 namespace vorn::ui::qt {
 
 class Realised;
 
-class TreeRealiser final : public QObject, public IControlObserver {
+class TreeRealiser final : public QObject, public IControlObserver, public RealiserContext {
   public:
     TreeRealiser(CPaintManagerUI& manager, QWidget* host);
     ~TreeRealiser() override;
 
-    CPaintManagerUI& manager() { return manager_; }
-    QWidget* host() const { return host_; }
+    CPaintManagerUI& manager() override { return manager_; }
+    QWidget* host() const override { return host_; }
     // The widget showing a control (nullptr when it has none, e.g. a combo's rows).
     QWidget* widgetFor(CControlUI* control) const;
     CControlUI* controlFor(const QWidget* widget) const;
@@ -42,14 +43,13 @@ class TreeRealiser final : public QObject, public IControlObserver {
     void OnTreeRestyled() override;
     void OnLayoutNeeded() override;
 
-    // For the widgets: input reaching the tree.
+    // RealiserContext: the widgets' input reaching the tree.
     void forwardMouse(QWidget* from, UiEventType type, QPoint pos, Qt::KeyboardModifiers mods,
-                      int wheelDelta = 0);
+                      int wheelDelta = 0) override;
+    bool syncing() const override { return syncing_ > 0; }
+    void focusGained(CControlUI* control) override;
+    void focusLost(CControlUI* control) override;
     UiPoint toWindow(const QWidget* widget, QPoint pos) const;
-    // True while the realiser writes tree state into widgets (their signals are not input).
-    bool syncing() const { return syncing_ > 0; }
-    void focusGained(CControlUI* control);
-    void focusLost(CControlUI* control);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,6 +63,9 @@ class TreeRealiser final : public QObject, public IControlObserver {
     void placeAll();
     void scheduleLayout();
     void scheduleRestyle();
+    // A combo's rows changed: its list is rebuilt once, on the next turn of the loop (or
+    // with the combo's next sync), however many rows came or went meanwhile.
+    void scheduleItems(CControlUI* combo);
 
     CPaintManagerUI& manager_;
     QPointer<QWidget> host_;
@@ -70,6 +73,9 @@ class TreeRealiser final : public QObject, public IControlObserver {
     std::unordered_map<const QWidget*, CControlUI*> byWidget_;
     // Hidden containers whose children get widgets when they are first shown.
     std::unordered_set<CControlUI*> pending_;
+    // Combos whose rows changed since their widget last showed them.
+    std::unordered_set<CControlUI*> itemsPending_;
+    bool itemsFlushScheduled_ = false;
     int syncing_ = 0;
     bool layoutPending_ = false;
     bool restylePending_ = false;
