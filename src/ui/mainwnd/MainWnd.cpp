@@ -179,7 +179,7 @@ void CMainWnd::ApplyLanguage(int index) {
 void CMainWnd::FitScale() {
     const UiRect monitor = windowHost().screenRect(this);
     const bool wasShown = IsWindowVisible() && !IsIconic();
-    scale_ = checkedScale(fitScaleForMonitor(monitor), "MAIN_WND DPI SET ERROR");
+    scale_ = checkedScale(fitScaleForMonitor(monitor), kScaleErrorText);
     CPaintManagerUI::SetAllDPI(96);
     ResizeClient(kMainWindowWidth, kMainWindowHeight);
     CPaintManagerUI::SetAllDPI(scale_);
@@ -309,7 +309,7 @@ void CMainWnd::onMenuCommand(const MenuCmd& command) {
         closeAuxiliaryWindows();
         Close(0);
     } else if (command.szName == "about_menu") {
-        ShowAboutWindow(this, aboutWindow_);
+        ShowAboutWindow(this, aboutWindow_, scale_);
     } else if (command.szName == "autostart_menu") {
         if (!env_.programPath.empty() &&
             !platform::setAutostartEnabled(command.bChecked, env_.programPath)) {

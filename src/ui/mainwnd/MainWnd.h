@@ -51,6 +51,7 @@ inline constexpr unsigned kTimerGameLight = 1066;
 inline constexpr std::size_t kWorkerSlotCount = 20;
 inline constexpr std::uint32_t kWorkerStopMs = 1000;
 inline constexpr unsigned kTrayIconId = 107;
+inline constexpr char kScaleErrorText[] = "MAIN_WND DPI SET ERROR";
 
 // Where the window finds what it needs outside itself.
 struct MainWndEnvironment {
@@ -120,6 +121,7 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
 
   protected:
     std::string GetSkinFile() const override { return "XML_MAIN"; }
+    std::string ScaleErrorText() const override { return kScaleErrorText; }
     intptr_t HandleCustomMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
                                  bool& handled) override;
     intptr_t OnDestroy(bool& handled) override;
