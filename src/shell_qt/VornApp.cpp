@@ -16,7 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "emulator/Scenario.h"
 #include "platform/debug/DebugSink.h"
+#include "platform/hid/HidBackend.h"
+#include "platform/hidraw/HidrawBackend.h"
 #include "platform/ipc/SleepWatcher.h"
 #include "platform/paths/Paths.h"
 #include "platform/settings/SettingsStore.h"
@@ -176,6 +179,24 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     env.languageName = options->language;
     env.programPath = platform::programFolder() + "vorn";
 
+    // The bus the device scan looks at: the emulator for --demo, else the system's hidraw nodes.
+    std::unique_ptr<emulator::VirtualBus> demoBus;
+    std::unique_ptr<platform::hid::HidBackend> systemBus;
+    if (options->demo) {
+        std::string error;
+        demoBus = emulator::buildBusFromScenario(*options->demo, error);
+        platform::hid::setHidBackend(demoBus.get());
+    } else {
+        std::string error;
+        systemBus = platform::hidraw::createHidrawBackend(error);
+        if (systemBus) {
+            platform::hid::setHidBackend(systemBus.get());
+        } else {
+            err << "vorn: the HID devices cannot be listed: " << error << "\n";
+        }
+    }
+    env.scanDevices = true;
+
     auto window = std::make_unique<ui::mainwnd::CMainWnd>(env);
     if (!window->Create(nullptr, ui::mainwnd::kAppIdentity, kMainWindowStyle, 0, 0, 0, 800, 572)) {
         err << "vorn: the main window could not be built from " << platform::skinFolder()
@@ -241,6 +262,7 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     pump.reset();
     bridge.reset();
     window.reset();
+    platform::hid::setHidBackend(nullptr);
     platform::setFileDialogs(nullptr);
     return status != 0 ? status : loopStatus;
 }

@@ -11,6 +11,9 @@
 #include <thread>
 #include <vector>
 
+#include "emulator/Scenario.h"
+#include "platform/debug/DebugSink.h"
+#include "platform/hid/HidBackend.h"
 #include "platform/settings/Autostart.h"
 #include "platform/settings/SettingsStore.h"
 #include "platform/shell/FileDialogs.h"
@@ -87,6 +90,7 @@ class MainWndTest : public ::testing::Test {
         env.defaultDataFolder = kResources + "/DefaultData/";
         env.userFolder = (home.root() / "user/").string();
         env.programPath = "/opt/vorn \"1\"/vorn";
+        env.scanDevices = scanDevices;
         window = std::make_unique<CMainWnd>(env);
         EXPECT_TRUE(
             window->Create(nullptr, kAppIdentity, WS_POPUP | WS_VISIBLE, 0, 0, 0, 800, 572));
@@ -105,6 +109,7 @@ class MainWndTest : public ::testing::Test {
     RecordingCompanions companions;
     platform::SettingsStore settings{(home.root() / "settings.json").string()};
     std::unique_ptr<CMainWnd> window;
+    bool scanDevices = false;
 };
 
 }  // namespace
@@ -382,4 +387,36 @@ TEST_F(MainWndTest, LayoutsOfTheWindowBuildTheProgramsOwnControls) {
         EXPECT_NE(control, nullptr) << name;
     }
     EXPECT_EQ(w.CreateControl("NoSuchControl"), nullptr);
+}
+
+TEST_F(MainWndTest, DeviceScanReportsSlotsAndBringsTheWindowUpAfterItsFirstPass) {
+    std::string error;
+    auto bus = emulator::buildBusFromScenario("t4", error);
+    platform::hid::setHidBackend(bus.get());
+    scanDevices = true;
+    CMainWnd& w = start();
+    platform::DebugCapture capture;
+    const auto pumpUntil = [&](auto done) {
+        for (int i = 0; i < 200 && !done(); ++i) {
+            ui.loop().waitForMessage(10);
+            ui.loop().runPending();
+        }
+        return done();
+    };
+    // Both slots bound and reported; the first pass then brings the window up.
+    ASSERT_TRUE(
+        pumpUntil([&] { return w.GetLinkedSlots().slot(4).linked == 1 && w.IsWindowVisible(); }));
+    EXPECT_EQ(w.GetLinkedSlots().slot(5).linked, 1);
+    ASSERT_TRUE(pumpUntil([&] { return capture.lines().size() >= 2; }));
+    EXPECT_TRUE(capture.contains("添加一个鼠标设备"));
+
+    bus->unplugCable(0);
+    ASSERT_TRUE(pumpUntil([&] { return w.GetLinkedSlots().slot(4).linked == 0; }));
+    ASSERT_TRUE(pumpUntil([&] { return capture.contains("删除一个鼠标设备"); }));
+
+    const auto begin = std::chrono::steady_clock::now();
+    w.DestroyWindow();  // the scan sleeps until the bus changes: the stop wakes it
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(500));
+    window.reset();
+    platform::hid::setHidBackend(nullptr);
 }

@@ -46,7 +46,9 @@ constexpr const char* kLogos[] = {"file='main/logo_en.png'", "file='main/logo_cn
 
 }  // namespace
 
-CMainWnd::CMainWnd(MainWndEnvironment environment) : env_(std::move(environment)) {
+CMainWnd::CMainWnd(MainWndEnvironment environment)
+    : env_(std::move(environment)),
+      slots_(std::make_shared<link::LinkedSlots>(catalogue::kDeviceCatalogue)) {
     if (env_.companions == nullptr) {
         env_.companions = &noCompanions_;
     }
@@ -122,6 +124,10 @@ void CMainWnd::onWindowInit() {
     screenSize_ = {screen.width(), screen.height()};
     if (tray_.IsVisible()) {
         ShowWindow(false);
+    }
+    if (env_.scanDevices) {
+        scan_ = std::make_shared<DeviceScan>(slots_, GetHWND());
+        scan_->start(*workers_[0]);
     }
     SetTimer(kTimerScaleFit, 100);
     loadAudioLightData();
@@ -454,9 +460,42 @@ bool CMainWnd::handleAwakeMessage(std::uint32_t message, std::uintptr_t wParam,
     }
 }
 
+void CMainWnd::onSlotReport(std::uint32_t message, std::uintptr_t index) {
+    const catalogue::DeviceSlot slot = slots_->slot(static_cast<int>(index));
+    const bool added = message == kMsgDeviceAdded;
+    if (systemAwake_) {
+        switch (slot.deviceType) {
+            case catalogue::DeviceType::Keyboard:
+            case catalogue::DeviceType::KeyboardOtherLink:
+                platform::debugPrintf(added ? "添加一个键盘设备" : "删除一个键盘设备");
+                break;
+            case catalogue::DeviceType::Mouse:
+            case catalogue::DeviceType::MouseOwnReceiver:
+                platform::debugPrintf(added ? "添加一个鼠标设备" : "删除一个鼠标设备");
+                break;
+            case catalogue::DeviceType::MousePad:
+                platform::debugPrintf(added ? "添加一个鼠标垫设备" : "删除一个鼠标垫设备");
+                break;
+            case catalogue::DeviceType::Receiver:
+                platform::debugPrintf(added ? "添加一个DONGLE设备" : "删除一个鼠标设备");
+                break;
+            case catalogue::DeviceType::Headset:
+                break;
+        }
+    }
+    // The scan waits for this, asleep or awake.
+    if (scan_) {
+        scan_->acknowledge();
+    }
+}
+
 intptr_t CMainWnd::HandleCustomMessage(std::uint32_t message, std::uintptr_t wParam,
                                        std::intptr_t lParam, bool& handled) {
     switch (message) {
+        case kMsgDeviceAdded:
+        case kMsgDeviceRemoved:
+            onSlotReport(message, wParam);
+            return 0;
         case WM_ACTIVATE:
             windowActive_ = wParam != 0;
             return 0;
@@ -509,6 +548,9 @@ void CMainWnd::shutdown() {
     ShowWindow(false);
     for (auto& worker : workers_) {
         worker->requestStop();
+    }
+    if (scan_) {
+        scan_->wake();  // it may sleep until the bus changes
     }
     for (auto& worker : workers_) {
         worker->stop(kWorkerStopMs);

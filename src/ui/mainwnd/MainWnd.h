@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "link/LinkedSlots.h"
 #include "platform/settings/SettingsStore.h"
 #include "platform/sync/WorkerThread.h"
 #include "ui/framework/controls/Menu.h"
@@ -25,6 +26,7 @@
 #include "ui/framework/windows/WindowImplBase.h"
 #include "ui/language/LanguageList.h"
 #include "ui/mainwnd/CompanionLink.h"
+#include "ui/mainwnd/DeviceScan.h"
 #include "ui/mainwnd/SkinFrame.h"
 
 namespace vorn::ui::mainwnd {
@@ -60,6 +62,7 @@ struct MainWndEnvironment {
     std::string defaultDataFolder;                // "Language.config", "AudioFile.json"
     std::string userFolder;                       // the user's "AudioFile.json"
     std::string languageName;                     // chosen at start ("en"); empty: the saved one
+    bool scanDevices = false;                     // run the device scan on worker slot 0
     std::string programPath;  // what the autostart entry starts; empty: no autostart item
 };
 
@@ -99,6 +102,8 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
     const std::vector<std::uint8_t>& GetAudioBuffer(int which) const {
         return audioBuffers_[which == 0 ? 0 : 1];
     }
+    // The live slot list the device scan keeps.
+    const link::LinkedSlots& GetLinkedSlots() const { return *slots_; }
     // The worker slots: slot 0 runs the device scan, slot 8 the light synchronisation.
     platform::WorkerThread& WorkerSlot(std::size_t index) { return *workers_[index]; }
 
@@ -129,6 +134,8 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
 
   private:
     void onWindowInit();
+    // 0x0C12 and 0x0C13: a slot bound or lost by the device scan.
+    void onSlotReport(std::uint32_t message, std::uintptr_t index);
     // The messages that are handled only while the computer is awake; false when message
     // is none of them.
     bool handleAwakeMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
@@ -167,6 +174,8 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
     Json::Value audioLightData_;
     std::array<std::vector<std::uint8_t>, 2> audioBuffers_;
     std::array<std::unique_ptr<platform::WorkerThread>, kWorkerSlotCount> workers_;
+    std::shared_ptr<link::LinkedSlots> slots_;
+    std::shared_ptr<DeviceScan> scan_;
 };
 
 // The main window's private message that carries a CopyData block from another program:
