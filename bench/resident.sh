@@ -3,22 +3,26 @@
 # display (the window built, the language applied), then over an idle stretch its CPU time,
 # context switches of all its threads and resident memory. Runs the Release build on a
 # private session bus with the offscreen platform, in a fresh home folder.
-#   bench/resident.sh [IDLE_SECONDS]
+#   bench/resident.sh [IDLE_SECONDS [VORN OPTIONS...]]
+#   e.g. bench/resident.sh 60 --demo=dongle8k+t4ultra,t4
 set -euo pipefail
 cd "$(dirname "$0")/.."
 idle="${1:-10}"
+shift || true
+options=("$@")
 bin="build/release/bin/vorn"
 [[ -x "$bin" ]] || { echo "build the Release build first: ./run.sh vorn --version" >&2; exit 2; }
 
 measure() {
     local idle="$2" home err pid start ready t0 t1 c0 c1
+    shift 2
     home="$(mktemp -d)"
     err="$home/stderr"
     export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
     export XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen VORN_DEBUG=1
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     start=$(date +%s%N)
-    "$1" 2>"$err" &
+    "$program" "$@" 2>"$err" &
     pid=$!
     # The first display ends by storing the language it applied.
     for _ in $(seq 1 500); do
@@ -28,10 +32,20 @@ measure() {
     ready=$(date +%s%N)
     sleep 1
     ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
-    switches() { cat /proc/"$pid"/task/*/status | awk '/^(non)?voluntary_ctxt_switches/ {s += $2} END {print s}'; }
-    t0=$(ticks); c0=$(switches)
+    # Per thread, so that a thread ending meanwhile (Qt's pool retires idle ones) does not
+    # take its count along: "tid switches" lines.
+    switches() {
+        for task in /proc/"$pid"/task/*; do
+            awk -v tid="${task##*/}" '/^(non)?voluntary_ctxt_switches/ {s += $2} END {print tid, s}' \
+                "$task/status" 2>/dev/null
+        done
+    }
+    t0=$(ticks); before=$(switches)
     sleep "$idle"
-    t1=$(ticks); c1=$(switches)
+    t1=$(ticks); after=$(switches)
+    c0=0
+    c1=$(awk 'NR == FNR {was[$1] = $2; next} {s += $2 - ($1 in was ? was[$1] : 0)} END {print s + 0}' \
+        <(echo "$before") <(echo "$after"))
     echo "start to first display: $(( (ready - start) / 1000000 )) ms"
     echo "idle ${idle} s: CPU $(( (t1 - t0) * 1000 / $(getconf CLK_TCK) )) ms, context switches $(( c1 - c0 )) (all threads)"
     echo "resident memory: $(awk '/VmRSS/ {print $2, $3}' "/proc/$pid/status"), threads: $(ls /proc/$pid/task | wc -l)"
@@ -40,4 +54,4 @@ measure() {
     rm -rf "$home"
 }
 export -f measure
-exec dbus-run-session -- bash -c "measure '$bin' '$idle'"
+exec dbus-run-session -- bash -c 'program="$0"; measure "$0" "$@"' "$bin" "$idle" "${options[@]}"
