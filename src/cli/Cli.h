@@ -38,5 +38,6 @@ int runWriteSettingsCommand(CliContext& ctx);
 int runReadKeysCommand(CliContext& ctx);
 int runPowerCommand(CliContext& ctx);
 int runProfileCommand(CliContext& ctx);
+int runSimCommand(CliContext& ctx);
 
 }  // namespace vorn::cli

@@ -137,13 +137,12 @@ void buildItem(VirtualBus& bus, const ScenarioItem& item) {
 
 }  // namespace
 
-std::unique_ptr<VirtualBus> buildBusFromScenario(const std::string& scenario, std::string& error,
-                                                 TimeMode mode) {
+bool plugScenario(VirtualBus& bus, const std::string& scenario, std::string& error) {
     error.clear();
     std::string text = platform::trimSpace(scenario);
     if (text.empty()) {
         error = "empty scenario (write 'none' for a bus without devices)";
-        return nullptr;
+        return false;
     }
     std::vector<ScenarioItem> items;
     if (!platform::equalsIgnoreCase(text, "none")) {
@@ -152,14 +151,23 @@ std::unique_ptr<VirtualBus> buildBusFromScenario(const std::string& scenario, st
             std::string problem = parseItem(raw, item);
             if (!problem.empty()) {
                 error = "scenario '" + scenario + "': " + problem;
-                return nullptr;
+                return false;
             }
             items.push_back(item);
         }
     }
-    auto bus = std::make_unique<VirtualBus>(mode);
+    // Every item is understood before the first one is plugged.
     for (const ScenarioItem& item : items) {
-        buildItem(*bus, item);
+        buildItem(bus, item);
+    }
+    return true;
+}
+
+std::unique_ptr<VirtualBus> buildBusFromScenario(const std::string& scenario, std::string& error,
+                                                 TimeMode mode) {
+    auto bus = std::make_unique<VirtualBus>(mode);
+    if (!plugScenario(*bus, scenario, error)) {
+        return nullptr;
     }
     return bus;
 }

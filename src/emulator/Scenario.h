@@ -15,6 +15,9 @@ namespace vorn::emulator {
 std::unique_ptr<VirtualBus> buildBusFromScenario(const std::string& scenario, std::string& error,
                                                  TimeMode mode = TimeMode::Real);
 
+// Plugs the devices of a scenario into a bus that runs already (nothing when any part of the
+// scenario cannot be read; error then names it).
+bool plugScenario(VirtualBus& bus, const std::string& scenario, std::string& error);
 // The syntax, for --help texts (lines end with '\n').
 std::string scenarioHelpText();
 

@@ -20,6 +20,7 @@
 #include "platform/debug/DebugSink.h"
 #include "platform/hid/HidBackend.h"
 #include "platform/hidraw/HidrawBackend.h"
+#include "platform/ipc/BusNames.h"
 #include "platform/ipc/SleepWatcher.h"
 #include "platform/paths/Paths.h"
 #include "platform/settings/SettingsStore.h"
@@ -27,6 +28,7 @@
 #include "shell/BusCompanionLink.h"
 #include "shell/ControlClasses.h"
 #include "shell/MessageBridge.h"
+#include "shell/SimControl.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartOptions.h"
 #include "shell_qt/QtFileDialogs.h"
@@ -209,6 +211,10 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     std::unique_ptr<BusPump> pump;
     if (instance.bus) {
         bridge = std::make_unique<MessageBridge>(*instance.bus, *window);
+        instance.bus->offerControl(platform::ipc::kApplicationPath,
+                                   [bus = demoBus.get()](const std::vector<std::string>& words) {
+                                       return answerSim(bus, words);
+                                   });
         pump = std::make_unique<BusPump>(instance.bus->descriptor(),
                                          [&bus = *instance.bus] { bus.dispatch(); });
     }

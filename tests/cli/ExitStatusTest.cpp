@@ -66,3 +66,20 @@ TEST(ExitStatus, ALostOutputIsAFailure) {
     EXPECT_EQ(r.err, "vornctl catalogue: takes no arguments\n");
     EXPECT_EQ(vornctl({"catalogue"}).status, 0);
 }
+
+TEST(SimCommand, UsageErrorsExitWithTwoAndNoRunningProgramWithOne) {
+    using vorn::test::vornctl;
+    auto r = vornctl({"sim"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("vornctl sim: no command (plug, unplug, power or cable)\n", 0), 0u)
+        << r.err;
+    r = vornctl({"sim", "power", "t4", "maybe"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("vornctl sim: power takes on or off\n", 0), 0u) << r.err;
+    // No vorn owns its bus name here (or there is no bus at all): a failure, in words.
+    r = vornctl({"sim", "unplug", "t4"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err == "vornctl sim: vorn is not running (start it with vorn --demo)\n" ||
+                r.err.rfind("vornctl sim: no session bus", 0) == 0)
+        << r.err;
+}

@@ -157,3 +157,31 @@ TEST(SleepWatcher, SuspendAndResumeAsTheLoginManagerAnnouncesThem) {
     }
     EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }
+
+TEST(SessionBus, ControlCallsAreAnsweredInWords) {
+    CONNECT_OR_SKIP(program);
+    CONNECT_OR_SKIP(tool);
+    const std::string name = std::string(kApplicationName) + ".Test8";
+    ASSERT_EQ(program->claimName(name), NameClaim::Owned);
+    std::vector<std::string> heard;
+    ASSERT_EQ(program->offerControl(kApplicationPath,
+                                    [&](const std::vector<std::string>& words) {
+                                        heard = words;
+                                        return SessionBus::ControlAnswer{true, "unplugged t4"};
+                                    }),
+              0);
+    std::atomic<bool> stop{false};
+    std::thread serve([&] {
+        while (!stop) {
+            program->waitAndDispatch(10);
+        }
+    });
+    SessionBus::ControlAnswer answer;
+    EXPECT_EQ(tool->callControl(name, kApplicationPath, {"unplug", "t4"}, 2000, answer), 0);
+    EXPECT_EQ(tool->callControl(name + ".Nobody", kApplicationPath, {"x"}, 500, answer), -ENOENT);
+    stop = true;
+    serve.join();
+    EXPECT_EQ(heard, (std::vector<std::string>{"unplug", "t4"}));
+    EXPECT_TRUE(answer.ok);
+    EXPECT_EQ(answer.text, "unplugged t4");
+}

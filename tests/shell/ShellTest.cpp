@@ -161,3 +161,21 @@ TEST(StartOptions, UnderstoodArgumentsAndClearRefusals) {
     EXPECT_FALSE(parseStartOptions({"--demo=bogus"}, refused));
     EXPECT_EQ(refused.str().rfind("vorn: --demo: scenario 'bogus'", 0), 0u) << refused.str();
 }
+
+#include "emulator/Scenario.h"
+#include "shell/SimControl.h"
+
+TEST(SimControl, WordsDriveTheEmulatedBusOrAreRefusedWithoutOne) {
+    auto refused = answerSim(nullptr, {"unplug", "t4"});
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.text, "vorn does not run on emulated devices (start it with vorn --demo)");
+    std::string error;
+    auto bus = emulator::buildBusFromScenario("t4", error);
+    auto done = answerSim(bus.get(), {"unplug", "t4"});
+    EXPECT_TRUE(done.ok);
+    EXPECT_EQ(done.text, "unplugged t4");
+    EXPECT_FALSE(bus->devicePlugged(0));
+    auto unread = answerSim(bus.get(), {"fly"});
+    EXPECT_FALSE(unread.ok);
+    EXPECT_EQ(unread.text, "unknown command 'fly' (plug, unplug, power or cable)");
+}

@@ -17,6 +17,10 @@ inline constexpr char kRegisteredSignal[] = "Registered";
 inline constexpr char kCopyDataInterface[] = "io.vorn.CopyData1";
 inline constexpr char kCopyDataMethod[] = "CopyData";
 
+// Control1.Sim(as words) -> (b ok, s answer): drives the emulated devices of a running program.
+inline constexpr char kControlInterface[] = "io.vorn.Control1";
+inline constexpr char kSimMethod[] = "Sim";
+
 // Companion programs, each at the object path of its name ("/io/vorn/WorkTool").
 inline constexpr char kWorkToolName[] = "io.vorn.WorkTool";
 inline constexpr char kWorkToolPath[] = "/io/vorn/WorkTool";

@@ -3,6 +3,7 @@
 #include <systemd/sd-bus.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/debug/DebugSink.h"
@@ -17,6 +18,7 @@ struct SessionBus::Connection {
     std::vector<sd_bus_slot*> objects;
     RegisteredHandler onRegistered;
     CopyDataHandler onCopyData;
+    ControlHandler onControl;
     // A vtable keeps pointers to its handler; the table itself lives as long as the slot.
     ~Connection() {
         for (sd_bus_slot* slot : objects) {
@@ -65,6 +67,32 @@ int onCopyDataCall(sd_bus_message* message, void* userdata, sd_bus_error* error)
     }
     return sd_bus_reply_method_return(message, "");
 }
+
+int onControlCall(sd_bus_message* message, void* userdata, sd_bus_error* error) {
+    auto* connection = static_cast<SessionBus::Connection*>(userdata);
+    char** words = nullptr;
+    const int r = sd_bus_message_read_strv(message, &words);
+    if (r < 0) {
+        return sd_bus_error_set_errno(error, r);
+    }
+    std::vector<std::string> list;
+    for (char** w = words; w != nullptr && *w != nullptr; ++w) {
+        list.emplace_back(*w);
+        free(*w);
+    }
+    free(words);
+    SessionBus::ControlAnswer answer{false, "nothing answers here"};
+    if (connection->onControl) {
+        answer = connection->onControl(list);
+    }
+    return sd_bus_reply_method_return(message, "bs", answer.ok ? 1 : 0, answer.text.c_str());
+}
+
+const sd_bus_vtable kControlTable[] = {
+    SD_BUS_VTABLE_START(0),
+    SD_BUS_METHOD("Sim", "as", "bs", onControlCall, SD_BUS_VTABLE_UNPRIVILEGED),
+    SD_BUS_VTABLE_END,
+};
 
 const sd_bus_vtable kCopyDataTable[] = {
     SD_BUS_VTABLE_START(0),
@@ -207,6 +235,54 @@ int SessionBus::copyData(const std::string& destination, const std::string& obje
     }
     if (r < 0 && sd_bus_error_has_name(&error, SD_BUS_ERROR_SERVICE_UNKNOWN)) {
         r = -ENOENT;
+    }
+    sd_bus_error_free(&error);
+    sd_bus_message_unref(reply);
+    sd_bus_message_unref(call);
+    return r < 0 ? r : 0;
+}
+
+int SessionBus::offerControl(const std::string& objectPath, ControlHandler handler) {
+    connection_->onControl = std::move(handler);
+    sd_bus_slot* slot = nullptr;
+    const int r = sd_bus_add_object_vtable(connection_->bus, &slot, objectPath.c_str(),
+                                           kControlInterface, kControlTable, connection_.get());
+    if (r < 0) {
+        return r;
+    }
+    connection_->objects.push_back(slot);
+    return 0;
+}
+
+int SessionBus::callControl(const std::string& destination, const std::string& objectPath,
+                            const std::vector<std::string>& words, std::uint32_t timeoutMs,
+                            ControlAnswer& answer) {
+    sd_bus_message* call = nullptr;
+    int r = sd_bus_message_new_method_call(connection_->bus, &call, destination.c_str(),
+                                           objectPath.c_str(), kControlInterface, kSimMethod);
+    std::vector<const char*> list;
+    for (const std::string& w : words) {
+        list.push_back(w.c_str());
+    }
+    list.push_back(nullptr);
+    if (r >= 0) {
+        r = sd_bus_message_append_strv(call, const_cast<char**>(list.data()));
+    }
+    sd_bus_error error = SD_BUS_ERROR_NULL;
+    sd_bus_message* reply = nullptr;
+    if (r >= 0) {
+        r = sd_bus_call(connection_->bus, call, std::uint64_t{timeoutMs} * 1000, &error, &reply);
+    }
+    if (r < 0 && sd_bus_error_has_name(&error, SD_BUS_ERROR_SERVICE_UNKNOWN)) {
+        r = -ENOENT;
+    }
+    int ok = 0;
+    const char* text = nullptr;
+    if (r >= 0) {
+        r = sd_bus_message_read(reply, "bs", &ok, &text);
+    }
+    if (r >= 0) {
+        answer = {ok != 0, text != nullptr ? text : ""};
     }
     sd_bus_error_free(&error);
     sd_bus_message_unref(reply);
