@@ -410,9 +410,14 @@ TEST_F(MainWndTest, DeviceScanReportsSlotsAndBringsTheWindowUpAfterItsFirstPass)
     ASSERT_TRUE(pumpUntil([&] { return capture.lines().size() >= 2; }));
     EXPECT_TRUE(capture.contains("添加一个鼠标设备"));
 
+    fs::create_directories(home.dataHome() / "VORN  P6");  // the log is kept where it exists
     bus->unplugCable(0);
     ASSERT_TRUE(pumpUntil([&] { return w.GetLinkedSlots().slot(4).linked == 0; }));
     ASSERT_TRUE(pumpUntil([&] { return capture.contains("删除一个鼠标设备"); }));
+    EXPECT_EQ(w.GetLinkedSlots().receiverState().commandDeviceLink, 0);
+    const std::string log = test::readBytes(home.dataHome() / "VORN  P6" / "Ombrix.log");
+    ASSERT_GE(log.size(), 50u) << log;  // two lines, one for each slot of the mouse
+    EXPECT_EQ(log.substr(log.size() - 31), ":m_nCommandDeviceLink    FALSE\n");
 
     const auto begin = std::chrono::steady_clock::now();
     w.DestroyWindow();  // the scan sleeps until the bus changes: the stop wakes it

@@ -8,6 +8,7 @@
 
 #include "catalogue/StandardCatalogue.h"
 #include "platform/debug/DebugSink.h"
+#include "platform/debug/LogFile.h"
 #include "platform/settings/Autostart.h"
 #include "storage/DataFile.h"
 #include "ui/controls/LayoutClassTable.h"
@@ -460,6 +461,14 @@ bool CMainWnd::handleAwakeMessage(std::uint32_t message, std::uintptr_t wParam,
     }
 }
 
+void CMainWnd::dropReceiverMouseLink() {
+    {
+        std::lock_guard<std::mutex> lock(slots_->mutex());
+        slots_->receiver().commandDeviceLink = 0;
+    }
+    platform::appendLogLine("m_nCommandDeviceLink    FALSE");
+}
+
 void CMainWnd::onSlotReport(std::uint32_t message, std::uintptr_t index) {
     const catalogue::DeviceSlot slot = slots_->slot(static_cast<int>(index));
     const bool added = message == kMsgDeviceAdded;
@@ -472,12 +481,18 @@ void CMainWnd::onSlotReport(std::uint32_t message, std::uintptr_t index) {
             case catalogue::DeviceType::Mouse:
             case catalogue::DeviceType::MouseOwnReceiver:
                 platform::debugPrintf(added ? "添加一个鼠标设备" : "删除一个鼠标设备");
+                if (!added) {
+                    dropReceiverMouseLink();
+                }
                 break;
             case catalogue::DeviceType::MousePad:
                 platform::debugPrintf(added ? "添加一个鼠标垫设备" : "删除一个鼠标垫设备");
                 break;
             case catalogue::DeviceType::Receiver:
                 platform::debugPrintf(added ? "添加一个DONGLE设备" : "删除一个鼠标设备");
+                if (!added) {
+                    dropReceiverMouseLink();
+                }
                 break;
             case catalogue::DeviceType::Headset:
                 break;

@@ -136,6 +136,8 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
     void onWindowInit();
     // 0x0C12 and 0x0C13: a slot bound or lost by the device scan.
     void onSlotReport(std::uint32_t message, std::uintptr_t index);
+    // A mouse or receiver slot was lost: the receiver's mouse link is down, and the log keeps it.
+    void dropReceiverMouseLink();
     // The messages that are handled only while the computer is awake; false when message
     // is none of them.
     bool handleAwakeMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
