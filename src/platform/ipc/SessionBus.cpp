@@ -204,90 +204,96 @@ int SessionBus::listen(RegisteredHandler handler) {
     return r < 0 ? r : 0;
 }
 
-int SessionBus::offerCopyData(const std::string& objectPath, CopyDataHandler handler) {
-    connection_->onCopyData = std::move(handler);
+namespace {
+
+// Offers a table of methods at objectPath; the slot lives as long as the connection.
+int addObject(SessionBus::Connection& connection, const std::string& objectPath,
+              const char* interface, const sd_bus_vtable* table) {
     sd_bus_slot* slot = nullptr;
-    const int r = sd_bus_add_object_vtable(connection_->bus, &slot, objectPath.c_str(),
-                                           kCopyDataInterface, kCopyDataTable, connection_.get());
+    const int r = sd_bus_add_object_vtable(connection.bus, &slot, objectPath.c_str(), interface,
+                                           table, &connection);
     if (r < 0) {
         return r;
     }
-    connection_->objects.push_back(slot);
+    connection.objects.push_back(slot);
     return 0;
+}
+
+// One method call that waits at most timeoutMs: append fills the call's arguments, read
+// takes the reply's. -ENOENT when no program owns destination.
+template <class Append, class Read>
+int callMethod(sd_bus* bus, const std::string& destination, const std::string& objectPath,
+               const char* interface, const char* member, std::uint32_t timeoutMs, Append append,
+               Read read) {
+    sd_bus_message* call = nullptr;
+    int r = sd_bus_message_new_method_call(bus, &call, destination.c_str(), objectPath.c_str(),
+                                           interface, member);
+    if (r >= 0) {
+        r = append(call);
+    }
+    sd_bus_error error = SD_BUS_ERROR_NULL;
+    sd_bus_message* reply = nullptr;
+    if (r >= 0) {
+        r = sd_bus_call(bus, call, std::uint64_t{timeoutMs} * 1000, &error, &reply);
+    }
+    if (r < 0 && sd_bus_error_has_name(&error, SD_BUS_ERROR_SERVICE_UNKNOWN)) {
+        r = -ENOENT;
+    }
+    if (r >= 0) {
+        r = read(reply);
+    }
+    sd_bus_error_free(&error);
+    sd_bus_message_unref(reply);
+    sd_bus_message_unref(call);
+    return r < 0 ? r : 0;
+}
+
+}  // namespace
+
+int SessionBus::offerCopyData(const std::string& objectPath, CopyDataHandler handler) {
+    connection_->onCopyData = std::move(handler);
+    return addObject(*connection_, objectPath, kCopyDataInterface, kCopyDataTable);
 }
 
 int SessionBus::copyData(const std::string& destination, const std::string& objectPath,
                          std::uint64_t dwData, std::span<const std::uint8_t> data,
                          std::uint32_t timeoutMs) {
-    sd_bus_message* call = nullptr;
-    int r = sd_bus_message_new_method_call(connection_->bus, &call, destination.c_str(),
-                                           objectPath.c_str(), kCopyDataInterface, kCopyDataMethod);
-    if (r >= 0) {
-        r = sd_bus_message_append(call, "t", dwData);
-    }
-    if (r >= 0) {
-        r = sd_bus_message_append_array(call, 'y', data.data(), data.size());
-    }
-    sd_bus_error error = SD_BUS_ERROR_NULL;
-    sd_bus_message* reply = nullptr;
-    if (r >= 0) {
-        r = sd_bus_call(connection_->bus, call, std::uint64_t{timeoutMs} * 1000, &error, &reply);
-    }
-    if (r < 0 && sd_bus_error_has_name(&error, SD_BUS_ERROR_SERVICE_UNKNOWN)) {
-        r = -ENOENT;
-    }
-    sd_bus_error_free(&error);
-    sd_bus_message_unref(reply);
-    sd_bus_message_unref(call);
-    return r < 0 ? r : 0;
+    return callMethod(
+        connection_->bus, destination, objectPath, kCopyDataInterface, kCopyDataMethod, timeoutMs,
+        [&](sd_bus_message* call) {
+            const int r = sd_bus_message_append(call, "t", dwData);
+            return r < 0 ? r : sd_bus_message_append_array(call, 'y', data.data(), data.size());
+        },
+        [](sd_bus_message*) { return 0; });
 }
 
 int SessionBus::offerControl(const std::string& objectPath, ControlHandler handler) {
     connection_->onControl = std::move(handler);
-    sd_bus_slot* slot = nullptr;
-    const int r = sd_bus_add_object_vtable(connection_->bus, &slot, objectPath.c_str(),
-                                           kControlInterface, kControlTable, connection_.get());
-    if (r < 0) {
-        return r;
-    }
-    connection_->objects.push_back(slot);
-    return 0;
+    return addObject(*connection_, objectPath, kControlInterface, kControlTable);
 }
 
 int SessionBus::callControl(const std::string& destination, const std::string& objectPath,
                             const std::vector<std::string>& words, std::uint32_t timeoutMs,
                             ControlAnswer& answer) {
-    sd_bus_message* call = nullptr;
-    int r = sd_bus_message_new_method_call(connection_->bus, &call, destination.c_str(),
-                                           objectPath.c_str(), kControlInterface, kSimMethod);
     std::vector<const char*> list;
     for (const std::string& w : words) {
         list.push_back(w.c_str());
     }
     list.push_back(nullptr);
-    if (r >= 0) {
-        r = sd_bus_message_append_strv(call, const_cast<char**>(list.data()));
-    }
-    sd_bus_error error = SD_BUS_ERROR_NULL;
-    sd_bus_message* reply = nullptr;
-    if (r >= 0) {
-        r = sd_bus_call(connection_->bus, call, std::uint64_t{timeoutMs} * 1000, &error, &reply);
-    }
-    if (r < 0 && sd_bus_error_has_name(&error, SD_BUS_ERROR_SERVICE_UNKNOWN)) {
-        r = -ENOENT;
-    }
-    int ok = 0;
-    const char* text = nullptr;
-    if (r >= 0) {
-        r = sd_bus_message_read(reply, "bs", &ok, &text);
-    }
-    if (r >= 0) {
-        answer = {ok != 0, text != nullptr ? text : ""};
-    }
-    sd_bus_error_free(&error);
-    sd_bus_message_unref(reply);
-    sd_bus_message_unref(call);
-    return r < 0 ? r : 0;
+    return callMethod(
+        connection_->bus, destination, objectPath, kControlInterface, kSimMethod, timeoutMs,
+        [&](sd_bus_message* call) {
+            return sd_bus_message_append_strv(call, const_cast<char**>(list.data()));
+        },
+        [&](sd_bus_message* reply) {
+            int ok = 0;
+            const char* text = nullptr;
+            const int r = sd_bus_message_read(reply, "bs", &ok, &text);
+            if (r >= 0) {
+                answer = {ok != 0, text != nullptr ? text : ""};
+            }
+            return r;
+        });
 }
 
 int SessionBus::descriptor() const {
