@@ -5,19 +5,10 @@
 #include <vector>
 
 #include "platform/files/WholeFile.h"
+#include "platform/text/Text.h"
 
 namespace vorn::platform {
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -34,22 +25,22 @@ std::vector<std::string> splitLines(const std::string& text) {
 }
 
 // The section a line opens, if it opens one.
-std::optional<std::string_view> sectionOf(std::string_view line) {
-    line = trimmed(line);
-    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-        return trimmed(line.substr(1, line.size() - 2));
+std::optional<std::string> sectionOf(std::string_view line) {
+    const std::string text = trimSpace(line);
+    if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+        return trimSpace(std::string_view(text).substr(1, text.size() - 2));
     }
     return std::nullopt;
 }
 
 // Whether a line sets key; value receives its value.
-bool setsKey(std::string_view line, std::string_view key, std::string_view* value = nullptr) {
+bool setsKey(std::string_view line, std::string_view key, std::string* value = nullptr) {
     const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos || trimmed(line.substr(0, equals)) != key) {
+    if (equals == std::string_view::npos || trimSpace(line.substr(0, equals)) != key) {
         return false;
     }
     if (value != nullptr) {
-        *value = trimmed(line.substr(equals + 1));
+        *value = trimSpace(line.substr(equals + 1));
     }
     return true;
 }
@@ -84,7 +75,7 @@ bool writeIniString(const std::string& path, std::string_view section, std::stri
             if (setsKey(lines[i], key)) {
                 lines[i] = entry;
                 done = true;
-            } else if (!trimmed(lines[i]).empty()) {
+            } else if (!trimSpace(lines[i]).empty()) {
                 sectionEnd = i + 1;
             }
         }
@@ -117,9 +108,9 @@ std::string readIniString(const std::string& path, std::string_view section, std
             inSection = *name == section;
             continue;
         }
-        std::string_view value;
+        std::string value;
         if (inSection && setsKey(line, key, &value)) {
-            return std::string(value);
+            return value;
         }
     }
     return std::string(fallback);

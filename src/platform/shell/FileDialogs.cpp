@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "platform/text/Text.h"
+
 namespace vorn::platform {
 namespace {
 
@@ -13,14 +15,6 @@ class CancellingDialogs final : public IFileDialogs {
 
 CancellingDialogs gCancelling;
 std::atomic<IFileDialogs*> gInstalled{nullptr};
-
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 }  // namespace
 
@@ -56,7 +50,7 @@ std::vector<std::string> filterPatterns(const std::string& filter) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t bar = filter.find('|', start);
-        fields.push_back(trimmed(filter.substr(start, bar - start)));
+        fields.push_back(trimSpace(std::string_view(filter).substr(start, bar - start)));
         if (bar == std::string::npos) {
             break;
         }
