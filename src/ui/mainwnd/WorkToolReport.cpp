@@ -1,34 +1,28 @@
 #include "ui/mainwnd/WorkToolReport.h"
 
+#include <bit>
+#include <cstring>
+
 namespace vorn::ui::mainwnd {
-namespace {
 
-constexpr std::int32_t kVersion[] = {2, 3, 0, 2};
-
-}  // namespace
+static_assert(std::endian::native == std::endian::little,
+              "the report's integers are little-endian and are sent as they lie in memory");
 
 std::array<std::uint8_t, kWorkToolReportBytes> workToolReport(
     std::span<const catalogue::DeviceOptionRow> models) {
-    std::array<std::uint8_t, kWorkToolReportBytes> block{};
-    std::size_t at = 0;
-    const auto put = [&](std::int32_t value) {
-        if (at + 4 > block.size()) {
-            return;  // a catalogue too long for the block keeps its first rows
-        }
-        const auto bits = static_cast<std::uint32_t>(value);
-        for (int i = 0; i < 4; ++i) {
-            block[at++] = static_cast<std::uint8_t>(bits >> (8 * i));
-        }
-    };
-    for (std::int32_t part : kVersion) {
-        put(part);
-    }
-    put(static_cast<std::int32_t>(models.size()));
+    std::array<std::int32_t, kWorkToolReportBytes / 4> words{2, 3, 0, 2};  // the version
+    std::size_t at = 4;
+    words[at++] = static_cast<std::int32_t>(models.size());
     for (const catalogue::DeviceOptionRow& row : models) {
-        put(row.vendorId);
-        put(row.productId);
-        put(static_cast<std::int32_t>(row.deviceType));
+        if (at + 3 > words.size()) {
+            break;  // a catalogue too long for the block keeps its first rows
+        }
+        words[at++] = row.vendorId;
+        words[at++] = row.productId;
+        words[at++] = static_cast<std::int32_t>(row.deviceType);
     }
+    std::array<std::uint8_t, kWorkToolReportBytes> block{};
+    std::memcpy(block.data(), words.data(), block.size());
     return block;
 }
 
