@@ -138,10 +138,8 @@ bool ProfileLibrary::repairList() {
     bool changed = false;
     Json::Value& entries = arrayMember(list_, kProfileList);
     if (entries.empty()) {
-        for (const FoundProfile& profile : FindProfileFiles(folder_, kMaxProfiles)) {
-            entries.append(listEntry(profile.name, profile.id));
-            changed = true;
-        }
+        entries = entriesInFolder();
+        changed = !entries.empty();
         if (changed) {
             platform::debugPrintf("%s: rebuilt from %u profile files", ListPath().c_str(),
                                   entries.size());
@@ -178,10 +176,7 @@ void ProfileLibrary::useNamesInMemory() {
     if (!names_.empty()) {
         return;  // the list as read before stays shown
     }
-    Json::Value entries(Json::arrayValue);
-    for (const FoundProfile& profile : FindProfileFiles(folder_, kMaxProfiles)) {
-        entries.append(listEntry(profile.name, profile.id));
-    }
+    Json::Value entries = entriesInFolder();
     if (entries.empty()) {
         entries.append(listEntry("Profile1", ""));  // factory settings, stored nowhere
     }
@@ -191,6 +186,14 @@ void ProfileLibrary::useNamesInMemory() {
     for (const Json::Value& entry : entries) {
         names_.push_back(textMember(entry, keys::kProfileName));
     }
+}
+
+Json::Value ProfileLibrary::entriesInFolder() const {
+    Json::Value entries(Json::arrayValue);
+    for (const FoundProfile& profile : FindProfileFiles(folder_, kMaxProfiles)) {
+        entries.append(listEntry(profile.name, profile.id));
+    }
+    return entries;
 }
 
 bool ProfileLibrary::writeList() {

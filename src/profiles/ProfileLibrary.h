@@ -146,6 +146,8 @@ class ProfileLibrary {
     bool repairList();
     // The names shown while the list cannot be read.
     void useNamesInMemory();
+    // List entries for the profile files of the folder, oldest first.
+    Json::Value entriesInFolder() const;
     // Selects the list's "profileselect" (the first profile when out of range).
     void reloadSelection();
     // Selects index of the list in memory and stores the choice when the list is readable.
