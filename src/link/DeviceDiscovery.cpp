@@ -13,8 +13,6 @@
 namespace vorn::link {
 namespace {
 
-constexpr int kReceiverEventSlot = 17;
-
 bool everySlotTaken(const catalogue::LiveSlotList& slots) {
     return std::all_of(slots.begin(), slots.end(), [](const catalogue::DeviceSlot& s) {
         return s.linked != 0 || !s.devicePath.empty();
@@ -94,7 +92,7 @@ void DeviceDiscovery::checkPresence() {
             slot.devicePath.clear();
             if (slot.deviceType == catalogue::DeviceType::Receiver) {
                 slots_.receiver().commandDeviceLink = 0;
-                if (index == kReceiverEventSlot) {
+                if (index == catalogue::kReceiverEventSlot) {
                     slots_.receiver().reportedModelCode = -1;
                 }
             }

@@ -3,8 +3,6 @@
 namespace vorn::link {
 namespace {
 
-constexpr int kReceiverCommandSlot = 16;
-
 bool linkedWithPath(const catalogue::DeviceSlot& slot) {
     return slot.linked != 0 && !slot.devicePath.empty();
 }
@@ -45,8 +43,8 @@ bool hasOtherLink(const catalogue::LiveSlotList& slots, int index, int reportedM
             return true;
         }
     }
-    return catalogue::isReportedModel(slot, reported) && kReceiverCommandSlot < count &&
-           linkedWithPath(slots[kReceiverCommandSlot]);
+    return catalogue::isReportedModel(slot, reported) && catalogue::kReceiverCommandSlot < count &&
+           linkedWithPath(slots[catalogue::kReceiverCommandSlot]);
 }
 
 }  // namespace vorn::link

@@ -111,8 +111,7 @@ void CMainWnd::OnClick(TNotifyUI& msg) {
 }
 
 void CMainWnd::onWindowInit() {
-    const AppMessageIds& ids = appMessageIds();
-    (void)ids;  // registered before anything can arrive
+    appMessageIds();  // registered before anything can arrive
     env_.companions->broadcast(kLightControlAnnounceName, 1, 1);
 
     languages_ = readLanguageList(env_.defaultDataFolder + "Language.config");

@@ -24,6 +24,7 @@
 #include "ui/framework/controls/Menu.h"
 #include "ui/framework/windows/TrayIcon.h"
 #include "ui/framework/windows/WindowImplBase.h"
+#include "ui/framework/windows/dialogs/AboutWnd.h"
 #include "ui/language/LanguageList.h"
 #include "ui/mainwnd/CompanionLink.h"
 #include "ui/mainwnd/DeviceScan.h"
@@ -33,7 +34,7 @@ namespace vorn::ui::mainwnd {
 
 // Private messages of the system.
 inline constexpr std::uint32_t kMsgShowSettingProgress = 0x0C00;
-inline constexpr std::uint32_t kMsgLanguage = 0x0C11;
+inline constexpr std::uint32_t kMsgLanguage = kLanguageChangedMessage;  // also to dialogs
 inline constexpr std::uint32_t kMsgDeviceAdded = 0x0C12;
 inline constexpr std::uint32_t kMsgDeviceRemoved = 0x0C13;
 inline constexpr std::uint32_t kMsgOpenSettings = 0x0C15;
