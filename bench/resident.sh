@@ -3,15 +3,23 @@
 # display (the window built, the language applied), then over an idle stretch its CPU time,
 # context switches of all its threads and resident memory. Runs the Release build on a
 # private session bus with the offscreen platform, in a fresh home folder.
-#   bench/resident.sh [IDLE_SECONDS [VORN OPTIONS...]]
-#   e.g. bench/resident.sh 60 --demo=dongle8k+t4ultra,t4
+#   bench/resident.sh [IDLE_SECONDS [--window shown|hidden] [VORN OPTIONS...]]
+#   e.g. bench/resident.sh 60 --window hidden --demo=dongle8k+t4ultra,t4
+# --window puts the window into that state (with vornctl window) before the idle stretch; without
+# it the window stays as the program leaves it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 idle="${1:-10}"
 shift || true
+window=""
+if [[ "${1:-}" == "--window" ]]; then
+    window="${2:?--window takes shown or hidden}"
+    shift 2
+fi
 options=("$@")
 bin="build/release/bin/vorn"
 [[ -x "$bin" ]] || { echo "build the Release build first: ./run.sh vorn --version" >&2; exit 2; }
+export VORN_WINDOW="$window"
 
 measure() {
     local idle="$2" home err pid start ready t0 t1 c0 c1
@@ -31,6 +39,11 @@ measure() {
     done
     ready=$(date +%s%N)
     sleep 1
+    case "${VORN_WINDOW:-}" in
+        shown) "$(dirname "$program")/vornctl" window show >/dev/null ;;
+        hidden) "$(dirname "$program")/vornctl" window hide >/dev/null ;;
+    esac
+    sleep 1
     ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
     # Per thread, so that a thread ending meanwhile (Qt's pool retires idle ones) does not
     # take its count along: "tid switches" lines.
@@ -47,7 +60,7 @@ measure() {
     c1=$(awk 'NR == FNR {was[$1] = $2; next} {s += $2 - ($1 in was ? was[$1] : 0)} END {print s + 0}' \
         <(echo "$before") <(echo "$after"))
     echo "start to first display: $(( (ready - start) / 1000000 )) ms"
-    echo "idle ${idle} s: CPU $(( (t1 - t0) * 1000 / $(getconf CLK_TCK) )) ms, context switches $(( c1 - c0 )) (all threads)"
+    echo "idle ${idle} s${VORN_WINDOW:+ (window $VORN_WINDOW)}: CPU $(( (t1 - t0) * 1000 / $(getconf CLK_TCK) )) ms, context switches $(( c1 - c0 )) (all threads)"
     echo "resident memory: $(awk '/VmRSS/ {print $2, $3}' "/proc/$pid/status"), threads: $(ls /proc/$pid/task | wc -l)"
     kill "$pid"
     wait "$pid" || true

@@ -39,5 +39,7 @@ int runReadKeysCommand(CliContext& ctx);
 int runPowerCommand(CliContext& ctx);
 int runProfileCommand(CliContext& ctx);
 int runSimCommand(CliContext& ctx);
+int runDevicesCommand(CliContext& ctx);
+int runWindowCommand(CliContext& ctx);
 
 }  // namespace vorn::cli

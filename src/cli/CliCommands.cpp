@@ -22,6 +22,10 @@ const std::vector<CliCommand>& cliCommands() {
         {"profile", "list|select|new|copy|rename|delete|export|import|reset --model MODEL",
          "manage a model's profiles in the user's data folder (vornctl profile help)",
          runProfileCommand},
+        {"devices", "", "the devices a running vorn shows: model, link, battery, profile",
+         runDevicesCommand},
+        {"window", "show|hide", "bring a running vorn's window up or put it into the tray",
+         runWindowCommand},
         {"sim", "plug SCENARIO|unplug MODEL|power MODEL on|off|cable MODEL in|out",
          "drive the emulated devices of a running vorn --demo", runSimCommand},
     };

@@ -10,21 +10,12 @@
 #include <cstdint>
 #include <string_view>
 
+#include "ui/controls/KeyLightTarget.h"
+
 namespace vorn::devices {
 
-// The interface name under which a "DeviceKeyButton" answers IKeyLightTarget.
-inline constexpr std::string_view kKeyLightInterface = "DeviceKeyLight";
-
-// One key or light of the device picture. Colours are words of red (bits 0-7), green (8-15)
-// and blue (16-23); brightness is 0-255. Neither call repaints by itself.
-class IKeyLightTarget {
-  public:
-    virtual ~IKeyLightTarget() = default;
-    // The light preview the button shows.
-    virtual void setLightState(std::uint32_t colour, std::uint8_t brightness, bool lit) = 0;
-    // The colour of the button face itself.
-    virtual void setKeyColour(std::uint32_t colour, std::uint8_t brightness) = 0;
-};
+using ui::IKeyLightTarget;
+using ui::kKeyLightInterface;
 
 // The page's power and battery panel.
 class IPowerView {

@@ -131,7 +131,14 @@ void CTessarinUSBDevice::PushLightFrame() {
             continue;
         }
         const std::uint32_t word = lightColours_[i].load();
+        if (i < shownWords_.size() && shownWords_[i] == word) {
+            continue;  // the control shows it already
+        }
         target->setLightState(lightWordColour(word), lightWordBrightness(word), true);
+        if (i < shownWords_.size()) {
+            shownWords_[i] = word;
+        }
+        noteFrameChanged();
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string>
 #include <string_view>
 
 #include "devices/LightTables.h"
@@ -16,6 +17,8 @@ constexpr std::string_view kSelectPanelClass = "SelectPanel";
 constexpr std::string_view kKeyButtonClass = "DeviceKeyButton";
 constexpr std::string_view kKeyPrefix = "key_";
 constexpr std::string_view kLightPrefix = "light_";
+constexpr std::string_view kSectionSwitch = "device_page_switch";
+constexpr std::string_view kSectionPrefix = "device_page_";
 
 constexpr std::uint32_t kRed = 0x0000FF;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
@@ -84,9 +87,14 @@ void CTessarinUSBDevice::InitPage() {
     bindPageControls();
 }
 
+void CTessarinUSBDevice::forgetShownLights() {
+    shownWords_.assign(lightControls_.size(), std::nullopt);
+}
+
 void CTessarinUSBDevice::bindPageControls() {
     std::fill(keyControls_.begin(), keyControls_.end(), nullptr);
     std::fill(lightControls_.begin(), lightControls_.end(), nullptr);
+    forgetShownLights();
     selectPanel_ = firstOfClass(this, kSelectPanelClass);
     ui::CContainerUI* panel = asContainer(selectPanel_);
     if (panel == nullptr) {
@@ -123,6 +131,24 @@ void CTessarinUSBDevice::onNotify(ui::TNotifyUI& msg) {
     }
     platform::debugLine(kNotifyForwardedLine);
     NotifyPump(msg);
+}
+
+bool CTessarinUSBDevice::selectPageSection(int pageNumber) {
+    auto* sections = ui::interfaceOf<ui::CTabLayoutUI>(FindSubControl(kSectionSwitch), "TabLayout");
+    if (sections == nullptr) {
+        return false;
+    }
+    const std::string wanted = std::string(kSectionPrefix) + std::to_string(pageNumber);
+    for (int i = 0; i < sections->GetCount(); ++i) {
+        ui::CControlUI* item = sections->GetItemAt(i);
+        if (item != nullptr && item->GetName() == wanted) {
+            if (sections->GetCurSel() == i) {
+                return false;
+            }
+            return sections->SelectItem(i);
+        }
+    }
+    return false;
 }
 
 }  // namespace vorn::devices

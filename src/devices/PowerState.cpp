@@ -32,10 +32,20 @@ int CTessarinUSBDevice::pollPowerBlock(bool checkRadio) {
         return result;
     }
     block[3] = channel_.viaReceiver() ? 1 : 0;
+    {
+        std::lock_guard<std::mutex> guard(powerBlockLock_);
+        lastPowerBlock_ = block;
+    }
     if (powerControl_ != nullptr) {
         powerControl_->showPowerState(block.data(), block.size());
     }
     return protocol::kResultOk;
+}
+
+std::optional<std::array<std::uint8_t, kPowerBlockSize>> CTessarinUSBDevice::lastPowerBlock()
+    const {
+    std::lock_guard<std::mutex> guard(powerBlockLock_);
+    return lastPowerBlock_;
 }
 
 }  // namespace vorn::devices

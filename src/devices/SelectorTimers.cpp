@@ -25,8 +25,10 @@ void CTessarinUSBDevice::reportEntry(int shown) {
 void CTessarinUSBDevice::onEntryTimer(unsigned timerId) {
     switch (timerId) {
         case kTimerLightFrame:
+            frameChanged_ = false;
             PushLightFrame();
-            if (optionEntry_ != nullptr && optionEntry_->isEntrySelected() &&
+            // Repainted only when the frame changed something: a still preview costs nothing.
+            if (frameChanged_ && optionEntry_ != nullptr && optionEntry_->isEntrySelected() &&
                 windowShown_.load() == 1) {
                 if (selectPanel_ != nullptr) {
                     selectPanel_->Invalidate();
@@ -34,9 +36,8 @@ void CTessarinUSBDevice::onEntryTimer(unsigned timerId) {
                     Invalidate();
                 }
             }
-            if (channel_.isOpen()) {
-                startEntryTimer(kTimerLightFrame, channel_.viaReceiver() ? kLightFrameReceiverMs
-                                                                         : kLightFrameCableMs);
+            if (lightFramesWanted()) {
+                startLightFrames();
             }
             break;
         case kTimerFirstRead:
@@ -53,7 +54,9 @@ void CTessarinUSBDevice::onEntryTimer(unsigned timerId) {
             break;
         case kTimerPowerPoll:
             RefreshPowerState();
-            if (hasPowerPage_.load() != 0) {
+            // While polling is stopped (the window is hidden) the poll rests; it is armed
+            // again when polling resumes.
+            if (hasPowerPage_.load() != 0 && !powerPollStopped_.load()) {
                 startEntryTimer(kTimerPowerPoll, kPowerPollMs);
             }
             break;
@@ -83,6 +86,32 @@ void CTessarinUSBDevice::runFirstRead() {
     }
     if (channel_.viaReceiver()) {
         startEntryTimer(kTimerReachability, kReachabilityFirstMs);
+    }
+    if (lightFramesWanted()) {
+        startLightFrames();
+    }
+}
+
+bool CTessarinUSBDevice::lightFramesWanted() const {
+    return channel_.isOpen() && (windowShown_.load() == 1 || framesGoToDevice_.load());
+}
+
+void CTessarinUSBDevice::startLightFrames() {
+    startEntryTimer(kTimerLightFrame,
+                    channel_.viaReceiver() ? kLightFrameReceiverMs : kLightFrameCableMs);
+}
+
+void CTessarinUSBDevice::setWindowShown(int flag) {
+    const int was = windowShown_.exchange(flag);
+    if (flag == 1 && was != 1 && lightFramesWanted()) {
+        startLightFrames();
+    }
+}
+
+void CTessarinUSBDevice::setPowerPollStopped(bool stopped) {
+    const bool was = powerPollStopped_.exchange(stopped);
+    if (was && !stopped && hasPowerPage_.load() != 0 && channel_.isOpen()) {
+        startEntryTimer(kTimerPowerPoll, kPowerPollFirstMs);
     }
 }
 

@@ -4,14 +4,19 @@
 #include "devices/TessarinUSBDevice.h"
 
 #include "protocol/Commands.h"
+#include "ui/framework/core/UiLoop.h"
 
 namespace vorn::devices {
 
 CTessarinUSBDevice::CTessarinUSBDevice() = default;
 
 CTessarinUSBDevice::~CTessarinUSBDevice() {
-    // Transports go first so that no listener or command is left waiting on a closed page.
-    eventLink_.closeAll();
+    // Listeners and transports go first so that no listener or command is left waiting on a
+    // closed page, and no report reaches it afterwards.
+    closeEventLinks();
+    if (eventLoop_ != nullptr && ui::isUiLoopAlive(eventLoop_)) {
+        eventLoop_->removeTarget(&eventReceiver_);
+    }
     {
         std::lock_guard<platform::RecursiveLock> io(channel_.ioLock());
         channel_.setOpen(false);
@@ -47,6 +52,7 @@ void CTessarinUSBDevice::setLightCount(int count) {
     const auto size = static_cast<std::size_t>(count < 0 ? 0 : count);
     if (size != lightColours_.size()) {
         lightControls_.assign(size, nullptr);
+        shownWords_.assign(size, std::nullopt);
         lightColours_ = std::vector<std::atomic<std::uint32_t>>(size);
         lightStates_.assign(size, profiles::LightSlotRecord{});
     }

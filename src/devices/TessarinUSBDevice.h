@@ -15,7 +15,9 @@
 #include <atomic>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -23,7 +25,9 @@
 #include "catalogue/DeviceSlot.h"
 #include "devices/DeviceSurfaces.h"
 #include "devices/EventLink.h"
+#include "link/DeviceEvents.h"
 #include "platform/loop/MessageLoop.h"
+#include "platform/sync/WorkerThread.h"
 #include "profiles/records/KeyAssignment.h"
 #include "profiles/records/LightSetting.h"
 #include "profiles/records/LightSlotRecord.h"
@@ -104,9 +108,38 @@ class CTessarinUSBDevice : public ui::CHorizontalLayoutUI,
     catalogue::DeviceSlot slotIdentityOf() const { return slotIdentity_; }
     // Sends LightControlOn to a keyboard when the flag is set.
     void setLightControl(int flag);
-    void setWindowShown(int flag) { windowShown_.store(flag); }
-    // Told by the main window while the device must not be polled (mouse and keyboard).
-    void setPowerPollStopped(bool stopped) { powerPollStopped_.store(stopped); }
+    // The main window shown (1) or hidden (0). The preview frames (timer 1000) run only while
+    // it is shown, unless the page's frames go to the device itself; showing the window
+    // starts them again on an open channel.
+    void setWindowShown(int flag);
+    // Told by the main window while the device must not be polled (mouse and keyboard). The
+    // power poll is not re-armed meanwhile; clearing the flag arms it again on an open
+    // channel of a page with a power section.
+    void setPowerPollStopped(bool stopped);
+    bool powerPollStopped() const { return powerPollStopped_.load(); }
+    // Whether more than one device is connected: the page's cross-device controls (the
+    // synchronised lighting) are offered only then.
+    void setSeveralDevicesConnected(bool several) { severalDevicesConnected_ = several; }
+    bool severalDevicesConnected() const { return severalDevicesConnected_; }
+    // Families whose light frames are sent to the device (the keyboard's streamed modes, the
+    // headset's light reports) keep timer 1000 running while the window is hidden.
+    void setFramesGoToDevice(bool toDevice) { framesGoToDevice_.store(toDevice); }
+
+    // --- The device's event collections ---
+    // Opens event transport `index` (0 or 1, see EventLink) on the path and starts its
+    // listener thread; a transport opened again first stops its old listener. False when the
+    // path does not open. UI thread.
+    bool openEventLink(int index, const std::string& path);
+    // Stops the listener of transport `index` and closes the transport.
+    void closeEventLink(int index);
+    void closeEventLinks();
+    bool isEventListenerRunning(int index) const;
+
+    // --- Sections ---
+    // Shows page number n (1 lighting, 2 keys, 3 macros, 4 system, 8 performance, 9 about,
+    // ...): the item "device_page_" + n of the tab layout "device_page_switch". A page
+    // without that item keeps what it shows. False when nothing changed.
+    bool selectPageSection(int pageNumber);
 
     // --- Folders ---
     // The program folder's "DefaultData/".
@@ -209,6 +242,10 @@ class CTessarinUSBDevice : public ui::CHorizontalLayoutUI,
     int selectedKey() const { return selectedKey_; }
     int selectedSecondKey() const { return selectedSecondKey_; }
 
+    // The power block last shown (battery %, charging, 0, link, 0, phone type); none before
+    // the first successful poll.
+    std::optional<std::array<std::uint8_t, kPowerBlockSize>> lastPowerBlock() const;
+
     // The effect state (copies taken under the effect lock).
     profiles::LightSetting lightRecord() const;
     struct EffectCounters {
@@ -226,6 +263,15 @@ class CTessarinUSBDevice : public ui::CHorizontalLayoutUI,
     void setMarqueeRing(const std::array<std::uint8_t, kMarqueeRingSize>& ring);
 
   protected:
+    // What the device reported by itself, on the UI thread (codes whose high byte is 0x10 or
+    // 0x11 are the ones the mice and keyboards act on). cableListener: it came through the
+    // cable (first) event transport.
+    virtual void onDeviceReport(std::uint16_t code, bool cableListener);
+    // A key press the mouse reports for the preview's reaction effect.
+    virtual void onPreviewReaction() {}
+    // The keyboard's light values (selector 1 or 2) from its type-1 event collection.
+    virtual void onKeyboardLightEvent(int selector, int value);
+
     // The power poll the families share: when the channel is open (and, with checkRadio,
     // polling is not stopped and QueryRadioLink answers), reads the 6-byte power block at
     // offset 0, marks byte 3 with the link (1 via the receiver) and shows it on powerControl.
@@ -238,11 +284,32 @@ class CTessarinUSBDevice : public ui::CHorizontalLayoutUI,
     void reportEntry(int shown);
     // Fills every light word with one value.
     void fillLights(std::uint32_t word);
+    // A light frame put something new on the page: timer 1000 repaints the preview.
+    void noteFrameChanged() { frameChanged_ = true; }
+    // The light controls show what they were last given; the next frame sets every one.
+    void forgetShownLights();
 
   private:
     void bindPageControls();
     void runFirstRead();
     void runReachabilityPoll();
+    // Timer 1000 runs while the channel is open and the frames are seen (or go to the device).
+    bool lightFramesWanted() const;
+    void startLightFrames();
+    // A report's code, on the UI thread.
+    void handleDeviceEvent(std::uint16_t code, int transportIndex);
+    link::DeviceFamily eventFamily() const;
+    void stopEventListener(int index);
+
+    // Receives the codes the listener threads post, on the UI thread.
+    class EventReceiver final : public platform::MessageTarget {
+      public:
+        explicit EventReceiver(CTessarinUSBDevice& page) : page_(page) {}
+        platform::MessageResult handleMessage(const platform::Message& message) override;
+
+      private:
+        CTessarinUSBDevice& page_;
+    };
 
     // identity
     int deviceKind_ = kDeviceKindBase;
@@ -269,6 +336,9 @@ class CTessarinUSBDevice : public ui::CHorizontalLayoutUI,
     ui::CControlUI* selectPanel_ = nullptr;
     std::vector<ui::CControlUI*> keyControls_;
     std::vector<ui::CControlUI*> lightControls_;
+    // What each light control was last given by PushLightFrame (UI thread).
+    std::vector<std::optional<std::uint32_t>> shownWords_;
+    bool frameChanged_ = false;
     ui::CTabLayoutUI* functionSwitch_ = nullptr;
     ui::CTabLayoutUI* keyFunctionSwitch_ = nullptr;
 
@@ -284,6 +354,15 @@ class CTessarinUSBDevice : public ui::CHorizontalLayoutUI,
     std::atomic<int> lightControl_{1};
     std::atomic<int> windowShown_{1};
     std::atomic<bool> powerPollStopped_{false};
+    std::atomic<bool> framesGoToDevice_{false};
+    mutable std::mutex powerBlockLock_;
+    std::optional<std::array<std::uint8_t, kPowerBlockSize>> lastPowerBlock_;
+    bool severalDevicesConnected_ = false;
+
+    // event listeners, one per event transport
+    std::array<std::unique_ptr<platform::WorkerThread>, EventLink::kTransportCount> listeners_;
+    EventReceiver eventReceiver_{*this};
+    platform::MessageLoop* eventLoop_ = nullptr;  // where eventReceiver_ is registered
 
     // kept for the families
     std::map<int, std::string> keyNameMap_;

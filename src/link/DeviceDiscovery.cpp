@@ -67,12 +67,15 @@ void DeviceDiscovery::bindNewCollections(hid::HidTransport& bus) {
 }
 
 void DeviceDiscovery::checkPresence() {
+    // Every slot holding a device: the linked ones, and the receiver's command slot, which
+    // keeps its path unlinked until its mouse answers (a receiver pulled out before that
+    // must free it too, or no receiver could be bound again).
     std::vector<std::pair<int, std::string>> linked;
     {
         std::lock_guard<std::mutex> lock(slots_.mutex());
         const catalogue::LiveSlotList& slots = slots_.slots();
         for (std::size_t i = 0; i < slots.size(); ++i) {
-            if (slots[i].linked != 0) {
+            if (slots[i].linked != 0 || !slots[i].devicePath.empty()) {
                 linked.emplace_back(static_cast<int>(i), slots[i].devicePath);
             }
         }

@@ -27,6 +27,7 @@
 #include "shell/ApplicationFonts.h"
 #include "shell/BusCompanionLink.h"
 #include "shell/ControlClasses.h"
+#include "shell/ControlCommands.h"
 #include "shell/MessageBridge.h"
 #include "shell/SimControl.h"
 #include "shell/SingleInstance.h"
@@ -45,8 +46,11 @@ namespace {
 // WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_BORDER | WS_DLGFRAME |
 // WS_SYSMENU | WS_MINIMIZEBOX
 constexpr std::uint32_t kMainWindowStyle = 2529820672u;
-// How long a screenshot run waits for the start-up (the first scale fit comes at 100 ms).
+// How long a screenshot run waits for the start-up (the first scale fit comes at 100 ms), and on
+// the emulator for its devices as well (a receiver's mouse is found by the first 500 ms poll and
+// shown after its first read).
 constexpr int kScreenshotDelayMs = 400;
+constexpr int kDemoScreenshotDelayMs = 1000;
 
 bool hasDisplay() {
     return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
@@ -211,10 +215,15 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     std::unique_ptr<BusPump> pump;
     if (instance.bus) {
         bridge = std::make_unique<MessageBridge>(*instance.bus, *window);
-        instance.bus->offerControl(platform::ipc::kApplicationPath,
-                                   [bus = demoBus.get()](const std::vector<std::string>& words) {
-                                       return answerSim(bus, words);
-                                   });
+        instance.bus->offerControl(
+            platform::ipc::kApplicationPath,
+            [bus = demoBus.get(), main = window.get()](const std::string& method,
+                                                       const std::vector<std::string>& words) {
+                if (method == platform::ipc::kSimMethod) {
+                    return answerSim(bus, words);
+                }
+                return answerCommand(*main, words);
+            });
         pump = std::make_unique<BusPump>(instance.bus->descriptor(),
                                          [&bus = *instance.bus] { bus.dispatch(); });
     }
@@ -248,7 +257,7 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
 
     int status = 0;
     if (screenshot) {
-        QTimer::singleShot(kScreenshotDelayMs, [&] {
+        QTimer::singleShot(options->demo ? kDemoScreenshotDelayMs : kScreenshotDelayMs, [&] {
             const QImage image = qtUi.grab(window.get());
             if (image.isNull() || !image.save(QString::fromStdString(options->screenshot), "PNG")) {
                 err << "vorn: could not write " << options->screenshot << "\n";

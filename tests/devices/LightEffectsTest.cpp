@@ -246,6 +246,20 @@ TEST(LightPush, CopiesWordsToVisibleBoundLightsOnly) {
     EXPECT_EQ(b2->colour, 0x0000FFu);
     EXPECT_EQ(b2->brightness, 0xFF);
     EXPECT_EQ(b2->lightCalls, 2);
+
+    // A frame that changes nothing touches no control; one changed word touches its control.
+    page.PushLightFrame();
+    EXPECT_EQ(b0->lightCalls, 2);
+    EXPECT_EQ(b2->lightCalls, 2);
+    page.SetLightColour(2, 0xFF00FF00u);
+    page.PushLightFrame();
+    EXPECT_EQ(b0->lightCalls, 2);
+    EXPECT_EQ(b2->lightCalls, 3);
+    EXPECT_EQ(b2->colour, 0x00FF00u);
+    // Bound afresh, every light is set again.
+    page.InitPage();
+    page.PushLightFrame();
+    EXPECT_EQ(b0->lightCalls, 4);  // InitPage's red, then the frame
 }
 
 TEST(LightPush, WordsAreReadWholeWhileAnotherThreadRendersFrames) {

@@ -31,6 +31,16 @@ struct TimerTest : ::testing::Test {
         page.channel().setOpen(true);
     }
     Strings takeCalls() { return std::exchange(page.calls, {}); }
+    // The calls without the light frames that run beside them.
+    Strings takeCallsButFrames() {
+        Strings kept;
+        for (std::string& call : takeCalls()) {
+            if (call.find(" frame") == std::string::npos) {
+                kept.push_back(std::move(call));
+            }
+        }
+        return kept;
+    }
     Strings takeStarted() { return std::exchange(entry.started, {}); }
 
     ui::ScopedManualUiLoop uiLoop;
@@ -68,12 +78,13 @@ TEST_F(TimerTest, FirstReadOnTheCableReadsAtOnceAndStartsThePowerPoll) {
     page.startEntryTimer(kTimerFirstRead, 50);
     loop().advance(50);
     EXPECT_EQ(takeCalls(), (Strings{"t=50 reload"}));
-    EXPECT_EQ(takeStarted(), (Strings{"t=0 1001+50", "t=50 1005+50"}));
+    // The light frames start with the first read, every 10 ms on the cable.
+    EXPECT_EQ(takeStarted(), (Strings{"t=0 1001+50", "t=50 1005+50", "t=50 1000+10"}));
     EXPECT_TRUE(owner.messages.empty());
     loop().advance(50);
-    EXPECT_EQ(takeCalls(), (Strings{"t=100 power"}));
+    EXPECT_EQ(takeCallsButFrames(), (Strings{"t=100 power"}));
     loop().advance(6000);
-    EXPECT_EQ(takeCalls(), (Strings{"t=3100 power", "t=6100 power"}));
+    EXPECT_EQ(takeCallsButFrames(), (Strings{"t=3100 power", "t=6100 power"}));
 }
 
 TEST_F(TimerTest, FirstReadWithoutPowerPageOrChannelStartsNothingMore) {
@@ -91,7 +102,8 @@ TEST_F(TimerTest, FirstReadViaTheReceiverReportsTheEntryThenReads) {
     loop().advance(50);
     EXPECT_EQ(owner.messages, (Strings{"3331:2:1"}));
     EXPECT_EQ(takeCalls(), (Strings{"t=50 reachable", "t=50 reload"}));
-    EXPECT_EQ(takeStarted(), (Strings{"t=0 1001+50", "t=50 1005+50", "t=50 1007+2000"}));
+    EXPECT_EQ(takeStarted(),
+              (Strings{"t=0 1001+50", "t=50 1005+50", "t=50 1007+2000", "t=50 1000+50"}));
     EXPECT_EQ(entry.hides, 0);
 }
 
@@ -116,7 +128,8 @@ TEST_F(TimerTest, FirstReadOfAnUnreachableMouseHidesTheEntryAndTriesAgain) {
     loop().advance(2000);
     EXPECT_EQ(owner.messages, (Strings{"3331:2:0", "3331:2:0", "3331:2:1"}));
     EXPECT_EQ(takeCalls(), (Strings{"t=4050 reachable", "t=4050 reload"}));
-    EXPECT_EQ(takeStarted(), (Strings{"t=2050 1001+2000", "t=4050 1005+50", "t=4050 1007+2000"}));
+    EXPECT_EQ(takeStarted(), (Strings{"t=2050 1001+2000", "t=4050 1005+50", "t=4050 1007+2000",
+                                      "t=4050 1000+50"}));
 }
 
 TEST_F(TimerTest, PowerPollStopsWhenThePageLosesItsPowerPage) {
@@ -217,4 +230,43 @@ TEST(EntryTimers, RestartingATimerRestartsItsInterval) {
     EXPECT_FALSE(host.stop(1003));
     uiLoop.loop().advance(500);
     EXPECT_EQ(due, (Strings{"160:1005"}));
+}
+
+TEST_F(TimerTest, LightFramesRestWhileTheWindowIsHiddenAndComeBackWithIt) {
+    onCable();
+    page.startEntryTimer(kTimerLightFrame, 10);
+    loop().advance(20);
+    page.setWindowShown(0);  // the frame due at 30 is the last one
+    loop().advance(1000);
+    EXPECT_EQ(takeCalls(), (Strings{"t=10 frame", "t=20 frame", "t=30 frame"}));
+    takeStarted();
+    page.setWindowShown(1);
+    loop().advance(25);
+    EXPECT_EQ(takeCalls(), (Strings{"t=1030 frame", "t=1040 frame"}));
+    EXPECT_EQ(takeStarted(), (Strings{"t=1020 1000+10", "t=1030 1000+10", "t=1040 1000+10"}));
+    // Shown again while shown starts nothing twice.
+    page.setWindowShown(1);
+    EXPECT_TRUE(takeStarted().empty());
+}
+
+TEST_F(TimerTest, FramesThatGoToTheDeviceKeepTheirCadenceWhileHidden) {
+    viaReceiver();
+    page.setFramesGoToDevice(true);
+    page.setWindowShown(0);
+    page.startEntryTimer(kTimerLightFrame, 50);
+    loop().advance(150);
+    EXPECT_EQ(takeCalls(), (Strings{"t=50 frame", "t=100 frame", "t=150 frame"}));
+}
+
+TEST_F(TimerTest, PowerPollRestsWhilePollingIsStoppedAndResumesAfter) {
+    onCable();
+    page.setHasPowerPage(1);
+    page.startEntryTimer(kTimerPowerPoll, 50);
+    loop().advance(50);
+    page.setPowerPollStopped(true);
+    loop().advance(10000);  // the poll at 3050 runs once more and is not armed again
+    EXPECT_EQ(takeCalls(), (Strings{"t=50 power", "t=3050 power"}));
+    page.setPowerPollStopped(false);
+    loop().advance(3100);
+    EXPECT_EQ(takeCalls(), (Strings{"t=10100 power", "t=13100 power"}));
 }

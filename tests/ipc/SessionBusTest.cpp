@@ -164,11 +164,15 @@ TEST(SessionBus, ControlCallsAreAnsweredInWords) {
     const std::string name = std::string(kApplicationName) + ".Test8";
     ASSERT_EQ(program->claimName(name), NameClaim::Owned);
     std::vector<std::string> heard;
-    ASSERT_EQ(program->offerControl(kApplicationPath,
-                                    [&](const std::vector<std::string>& words) {
-                                        heard = words;
-                                        return SessionBus::ControlAnswer{true, "unplugged t4"};
-                                    }),
+    std::vector<std::string> methods;
+    ASSERT_EQ(program->offerControl(
+                  kApplicationPath,
+                  [&](const std::string& method, const std::vector<std::string>& words) {
+                      methods.push_back(method);
+                      heard = words;
+                      return SessionBus::ControlAnswer{
+                          true, method == "Sim" ? "unplugged t4" : "2 devices"};
+                  }),
               0);
     std::atomic<bool> stop{false};
     std::thread serve([&] {
@@ -177,11 +181,40 @@ TEST(SessionBus, ControlCallsAreAnsweredInWords) {
         }
     });
     SessionBus::ControlAnswer answer;
-    EXPECT_EQ(tool->callControl(name, kApplicationPath, {"unplug", "t4"}, 2000, answer), 0);
-    EXPECT_EQ(tool->callControl(name + ".Nobody", kApplicationPath, {"x"}, 500, answer), -ENOENT);
+    SessionBus::ControlAnswer devices;
+    EXPECT_EQ(tool->callControl(name, kApplicationPath, kCommandMethod, {"devices"}, 2000, devices),
+              0);
+    EXPECT_EQ(tool->callControl(name, kApplicationPath, kSimMethod, {"unplug", "t4"}, 2000, answer),
+              0);
+    EXPECT_EQ(tool->callControl(name + ".Nobody", kApplicationPath, kSimMethod, {"x"}, 500, answer),
+              -ENOENT);
     stop = true;
     serve.join();
+    EXPECT_EQ(methods, (std::vector<std::string>{"Command", "Sim"}));
     EXPECT_EQ(heard, (std::vector<std::string>{"unplug", "t4"}));
+    EXPECT_EQ(devices.text, "2 devices");
     EXPECT_TRUE(answer.ok);
     EXPECT_EQ(answer.text, "unplugged t4");
+}
+
+#include "platform/ipc/DeviceLines.h"
+
+TEST(DeviceLines, RoundTripKeepsEveryFieldAndOddTextIsRefused) {
+    const std::vector<DeviceLine> lines = {
+        {"VORN-T4", "cable", 80, true, "Profile\t1", true},
+        {"VORN-T4Ultra", "receiver", -1, false, "", false},
+    };
+    const std::string text = encodeDeviceLines(lines);
+    EXPECT_EQ(text, "VORN-T4\tcable\t80\t1\tProfile 1\t1\nVORN-T4Ultra\treceiver\t-1\t0\t\t0\n");
+    const auto back = decodeDeviceLines(text);
+    ASSERT_TRUE(back.has_value());
+    ASSERT_EQ(back->size(), 2u);
+    EXPECT_EQ((*back)[0].profile, "Profile 1");  // a tab in a name cannot split the line
+    EXPECT_EQ((*back)[0].battery, 80);
+    EXPECT_TRUE((*back)[0].charging);
+    EXPECT_EQ((*back)[1].link, "receiver");
+    EXPECT_FALSE((*back)[1].selected);
+    EXPECT_TRUE(decodeDeviceLines("")->empty());
+    EXPECT_FALSE(decodeDeviceLines("VORN-T4\tcable\n").has_value());
+    EXPECT_FALSE(decodeDeviceLines("VORN-T4\tcable\tfull\t0\tP\t1\n").has_value());
 }

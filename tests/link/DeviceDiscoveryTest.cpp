@@ -108,6 +108,27 @@ TEST(DeviceDiscovery, LosingTheReceiverResetsItsLinkAndReportedModel) {
     EXPECT_EQ(slots.receiverState().reportedModelCode, -1);
 }
 
+TEST(DeviceDiscovery, AReceiverPulledBeforeItsMouseAnsweredFreesItsSlotAndBindsAgain) {
+    Bus emulated("dongle8k+t4max:off");
+    LinkedSlots slots(catalogue::kDeviceCatalogue);
+    RecordingSink sink;
+    DeviceDiscovery discovery(slots, sink);
+    ASSERT_TRUE(discovery.runPass());
+    EXPECT_EQ(sink.take(), (Events{"bound 17", "bound 16"}));
+    {
+        // As the window leaves the receiver's command slot until its mouse answers.
+        std::lock_guard<std::mutex> lock(slots.mutex());
+        slots.slots()[16].linked = 0;
+    }
+    emulated.bus->unplug(0);
+    ASSERT_TRUE(discovery.runPass());
+    EXPECT_EQ(sink.take(), (Events{"lost 16", "lost 17"}));
+    EXPECT_TRUE(slots.slot(16).devicePath.empty());
+    emulated.bus->replug(0);
+    ASSERT_TRUE(discovery.runPass());
+    EXPECT_EQ(sink.take(), (Events{"bound 17", "bound 16"}));
+}
+
 TEST(DeviceDiscovery, TheThreadSleepsWhileTheBusIsQuietAndWakesForPlugAndStop) {
     Bus emulated("t4");
     LinkedSlots slots(catalogue::kDeviceCatalogue);

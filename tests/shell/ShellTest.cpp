@@ -44,6 +44,11 @@ class ShellTest : public ::testing::Test {
         }
         ASSERT_EQ(instance.role, InstanceRole::First);
         companions = std::make_unique<BusCompanionLink>(*instance.bus);
+        openWindow();
+        ASSERT_TRUE(bridge->listening());
+    }
+    // The main window through its first display, with the bus's messages bridged to it.
+    void openWindow() {
         ui::mainwnd::MainWndEnvironment env;
         env.companions = companions.get();
         env.defaultDataFolder = kResources + "/DefaultData/";
@@ -53,7 +58,6 @@ class ShellTest : public ::testing::Test {
         window->ShowWindow(true);
         loop.loop().runPending();
         bridge = std::make_unique<MessageBridge>(*instance.bus, *window);
-        ASSERT_TRUE(bridge->listening());
     }
     void TearDown() override {
         bridge.reset();
@@ -178,4 +182,31 @@ TEST(SimControl, WordsDriveTheEmulatedBusOrAreRefusedWithoutOne) {
     auto unread = answerSim(bus.get(), {"fly"});
     EXPECT_FALSE(unread.ok);
     EXPECT_EQ(unread.text, "unknown command 'fly' (plug, unplug, power or cable)");
+}
+
+#include "shell/ControlClasses.h"
+#include "shell/ControlCommands.h"
+
+TEST_F(ShellTest, DevicesAreListedOnlyOnceShownAndUnknownCommandsAreRefused) {
+    // A window whose layouts know the program's controls, as the program registers them.
+    bridge.reset();
+    window.reset();
+    registerControlClasses();
+    openWindow();
+    // The catalogue's pages exist, none of their devices is connected.
+    ASSERT_NE(window->GetSelector(), nullptr);
+    ASSERT_EQ(window->GetSelector()->entryCount(), 5);
+    auto none = answerCommand(*window, {"devices"});
+    EXPECT_TRUE(none.ok);
+    EXPECT_EQ(none.text, "");
+    window->GetSelector()->selectDeviceTile(1, true, true);
+    auto one = answerCommand(*window, {"devices"});
+    EXPECT_EQ(one.text, "VORN-T4\tnot linked\t-1\t0\t\t1\n");
+    auto refused = answerCommand(*window, {"mouse", "fly"});
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.text, "this vorn does not know the command 'mouse fly'");
+    EXPECT_TRUE(answerCommand(*window, {"window", "show"}).ok);
+    EXPECT_TRUE(window->IsWindowVisible());
+    EXPECT_EQ(answerCommand(*window, {"window", "hide"}).text, "the window is in the tray");
+    EXPECT_FALSE(window->IsWindowVisible());
 }

@@ -18,8 +18,11 @@ inline constexpr char kCopyDataInterface[] = "io.vorn.CopyData1";
 inline constexpr char kCopyDataMethod[] = "CopyData";
 
 // Control1.Sim(as words) -> (b ok, s answer): drives the emulated devices of a running program.
+// Control1.Command(as words) -> (b ok, s answer): asks the running program ("devices") or has
+// its device pages do the work of a vornctl command.
 inline constexpr char kControlInterface[] = "io.vorn.Control1";
 inline constexpr char kSimMethod[] = "Sim";
+inline constexpr char kCommandMethod[] = "Command";
 
 // Companion programs, each at the object path of its name ("/io/vorn/WorkTool").
 inline constexpr char kWorkToolName[] = "io.vorn.WorkTool";

@@ -82,8 +82,9 @@ int onControlCall(sd_bus_message* message, void* userdata, sd_bus_error* error) 
     }
     free(words);
     SessionBus::ControlAnswer answer{false, "nothing answers here"};
+    const char* method = sd_bus_message_get_member(message);
     if (connection->onControl) {
-        answer = connection->onControl(list);
+        answer = connection->onControl(method != nullptr ? method : "", list);
     }
     return sd_bus_reply_method_return(message, "bs", answer.ok ? 1 : 0, answer.text.c_str());
 }
@@ -91,6 +92,7 @@ int onControlCall(sd_bus_message* message, void* userdata, sd_bus_error* error) 
 const sd_bus_vtable kControlTable[] = {
     SD_BUS_VTABLE_START(0),
     SD_BUS_METHOD("Sim", "as", "bs", onControlCall, SD_BUS_VTABLE_UNPRIVILEGED),
+    SD_BUS_METHOD("Command", "as", "bs", onControlCall, SD_BUS_VTABLE_UNPRIVILEGED),
     SD_BUS_VTABLE_END,
 };
 
@@ -273,15 +275,15 @@ int SessionBus::offerControl(const std::string& objectPath, ControlHandler handl
 }
 
 int SessionBus::callControl(const std::string& destination, const std::string& objectPath,
-                            const std::vector<std::string>& words, std::uint32_t timeoutMs,
-                            ControlAnswer& answer) {
+                            const std::string& method, const std::vector<std::string>& words,
+                            std::uint32_t timeoutMs, ControlAnswer& answer) {
     std::vector<const char*> list;
     for (const std::string& w : words) {
         list.push_back(w.c_str());
     }
     list.push_back(nullptr);
     return callMethod(
-        connection_->bus, destination, objectPath, kControlInterface, kSimMethod, timeoutMs,
+        connection_->bus, destination, objectPath, kControlInterface, method.c_str(), timeoutMs,
         [&](sd_bus_message* call) {
             return sd_bus_message_append_strv(call, const_cast<char**>(list.data()));
         },

@@ -45,7 +45,9 @@ class SessionBus {
         bool ok = false;
         std::string text;
     };
-    using ControlHandler = std::function<ControlAnswer(const std::vector<std::string>& words)>;
+    // method: the Control1 method called ("Sim" or "Command").
+    using ControlHandler = std::function<ControlAnswer(const std::string& method,
+                                                       const std::vector<std::string>& words)>;
 
     // The user's session bus ($DBUS_SESSION_BUS_ADDRESS); null, with *error set, when
     // there is none.
@@ -78,12 +80,12 @@ class SessionBus {
     int copyData(const std::string& destination, const std::string& objectPath,
                  std::uint64_t dwData, std::span<const std::uint8_t> data, std::uint32_t timeoutMs);
 
-    // Offers Control1.Sim at objectPath; handler answers each call.
+    // Offers Control1 (Sim and Command) at objectPath; handler answers each call.
     int offerControl(const std::string& objectPath, ControlHandler handler);
-    // Calls Control1.Sim of the program owning destination. -ENOENT when none runs.
+    // Calls Control1.<method> of the program owning destination. -ENOENT when none runs.
     int callControl(const std::string& destination, const std::string& objectPath,
-                    const std::vector<std::string>& words, std::uint32_t timeoutMs,
-                    ControlAnswer& answer);
+                    const std::string& method, const std::vector<std::string>& words,
+                    std::uint32_t timeoutMs, ControlAnswer& answer);
 
     // For an event loop: the descriptor to watch, the poll events wanted, and the
     // moment (CLOCK_MONOTONIC microseconds, UINT64_MAX for none) by which dispatch() must

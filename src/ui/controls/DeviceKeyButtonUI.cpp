@@ -10,13 +10,21 @@ std::string CDeviceKeyButtonUI::GetClass() const {
 }
 
 void* CDeviceKeyButtonUI::GetInterface(std::string_view name) {
+    if (name == kKeyLightInterface) {
+        return static_cast<IKeyLightTarget*>(this);
+    }
     return name == kClassName ? this : CButtonUI::GetInterface(name);
 }
 
-void CDeviceKeyButtonUI::setLightState(uint32_t colourWord, int brightness, bool lit) {
+void CDeviceKeyButtonUI::setLightState(uint32_t colourWord, std::uint8_t brightness, bool lit) {
     lightColour_ = colourWord;
     brightness_ = brightness;
     lit_ = lit;
+}
+
+void CDeviceKeyButtonUI::setKeyColour(uint32_t colourWord, std::uint8_t brightness) {
+    keyColour_ = colourWord;
+    keyBrightness_ = brightness;
 }
 
 bool CDeviceKeyButtonUI::setFlag(int& field, int flag) {

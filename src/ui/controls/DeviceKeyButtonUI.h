@@ -8,11 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "ui/controls/KeyLightTarget.h"
 #include "ui/framework/controls/Button.h"
 
 namespace vorn::ui {
 
-class CDeviceKeyButtonUI : public CButtonUI {
+class CDeviceKeyButtonUI : public CButtonUI, public IKeyLightTarget {
   public:
     static constexpr std::string_view kClassName = "DeviceKeyButton";
 
@@ -22,7 +23,11 @@ class CDeviceKeyButtonUI : public CButtonUI {
 
     // The light as the device page composes it: the colour word holds red in its low byte,
     // then green and blue; brightness 0-255. Stored only; the page repaints.
-    void setLightState(uint32_t colourWord, int brightness, bool lit);
+    void setLightState(uint32_t colourWord, std::uint8_t brightness, bool lit) override;
+    // The button face's own colour (kept for the page; the face is drawn from its images).
+    void setKeyColour(uint32_t colourWord, std::uint8_t brightness) override;
+    uint32_t keyColour() const { return keyColour_; }
+    std::uint8_t keyBrightness() const { return keyBrightness_; }
     uint32_t lightColour() const { return lightColour_; }
     int brightness() const { return brightness_; }
     bool isLit() const { return lit_; }
@@ -59,6 +64,8 @@ class CDeviceKeyButtonUI : public CButtonUI {
     std::string keyUnsetImage_;
     bool lit_ = false;
     uint32_t lightColour_ = 255;
+    uint32_t keyColour_ = 0xFFFFFF;
+    std::uint8_t keyBrightness_ = 255;
     int brightness_ = 200;
     int keySetHidden_ = 1;
     int keyUnsetHidden_ = 1;

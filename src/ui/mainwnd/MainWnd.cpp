@@ -19,6 +19,7 @@
 #include "ui/framework/windows/dialogs/AboutWnd.h"
 #include "ui/framework/windows/dialogs/ScaleRule.h"
 #include "ui/mainwnd/AppMessages.h"
+#include "ui/mainwnd/FontTable.h"
 #include "ui/mainwnd/WindowRules.h"
 #include "ui/mainwnd/WorkToolReport.h"
 
@@ -27,20 +28,6 @@ namespace {
 
 constexpr char kLanguageSetting[] = "LANGUAGE";
 constexpr char kAudioFile[] = "AudioFile.json";
-
-// The font table every language installs (sizes at 96 DPI).
-struct FontRow {
-    int id;  // -1: the default font
-    int size;
-    bool bold;
-    bool underline;
-};
-constexpr FontRow kFontTable[] = {
-    {-1, 13, false, false}, {0, 15, false, false}, {1, 14, false, true},  {2, 18, false, false},
-    {3, 30, false, false},  {4, 16, false, false}, {5, 20, false, false}, {6, 22, false, false},
-    {7, 14, false, false},  {8, 12, false, false}, {9, 11, false, false}, {10, 10, false, false},
-    {11, 28, false, false}, {50, 14, true, false}, {51, 16, true, false},
-};
 
 // Logos by language index; other languages keep the logo shown.
 constexpr const char* kLogos[] = {"file='main/logo_en.png'", "file='main/logo_cn.png'"};
@@ -57,9 +44,13 @@ CMainWnd::CMainWnd(MainWndEnvironment environment)
         workers_[i] = std::make_unique<platform::WorkerThread>("worker slot " + std::to_string(i),
                                                                kWorkerStopMs);
     }
+    addWindowRows();
+    addSelectorRows();
 }
 
 CMainWnd::~CMainWnd() {
+    linker_.reset();
+    selector_.reset();
     skinChangeNotices().remove(this);
     tray_.DeleteTrayIcon();
     CResourceManager::GetInstance().SetTextQueryInterface(nullptr);  // it asked this window
@@ -82,32 +73,19 @@ CControlUI* CMainWnd::CreateControl(std::string_view className) {
 }
 
 void CMainWnd::Notify(TNotifyUI& msg) {
-    if (msg.sType == DUI_MSGTYPE_WINDOWINIT) {
-        onWindowInit();
-        return;
+    if (msg.sType != DUI_MSGTYPE_TIMER) {
+        platform::debugPrintf("%s %s", msg.sType.c_str(),
+                              msg.pSender != nullptr ? msg.pSender->GetName().c_str() : "");
     }
-    if (msg.sType == DUI_MSGTYPE_CLICK && msg.pSender != nullptr &&
-        msg.pSender->GetName() == "control_light_status") {
-        SetLightControl(!lightControlFlag_, true);
-        return;
+    if (msg.sType == "click_wpremove" || msg.sType == "click_wpedit") {
+        return;  // not passed on
     }
+    dispatch_.dispatch(msg);
     WindowImplBase::Notify(msg);
 }
 
-void CMainWnd::OnClick(TNotifyUI& msg) {
-    // Closing the window keeps the program in the tray; with no tray it ends the program,
-    // since a hidden window could not be reached again.
-    const std::string name = msg.pSender->GetName();
-    if (name == "closebtn" && tray_.IsVisible()) {
-        closeAuxiliaryWindows();
-        ShowWindow(false);
-        return;
-    }
-    if (name == "skinbtn") {
-        openSkinFrame(msg.pSender);
-        return;
-    }
-    WindowImplBase::OnClick(msg);
+devices::CTessarinUSBDevice* CMainWnd::currentDevice() const {
+    return selector_ ? selector_->currentDevice() : nullptr;
 }
 
 void CMainWnd::onWindowInit() {
@@ -120,11 +98,26 @@ void CMainWnd::onWindowInit() {
     const int named = languageIndexForName(languages_, env_.languageName);
     ApplyLanguage(named >= 0 ? named : languageIndexForId(languages_, static_cast<int>(saved)));
 
+    // Every model's page exists before any device is found.
+    selector_ =
+        std::make_unique<selector::DeviceSelector>(m_pm, this, catalogue::kDeviceCatalogue, this);
+    catalogue::LiveSlotList slots;
+    {
+        std::lock_guard<std::mutex> lock(slots_->mutex());
+        slots = slots_->slots();
+    }
+    selector_->buildCataloguePages(slots);
+    selector_->refresh();
+    linker_ = std::make_unique<devicelink::DeviceLinker>(
+        *slots_, *selector_, static_cast<devicelink::ILinkHost&>(*this));
+    showPageSection(kFirstPageSection);
+
     const UiRect screen = windowHost().screenRect(this);
     screenSize_ = {screen.width(), screen.height()};
     if (tray_.IsVisible()) {
         ShowWindow(false);
     }
+    tellPagesShown();
     if (env_.scanDevices) {
         scan_ = std::make_shared<DeviceScan>(slots_, GetHWND());
         scan_->start(*workers_[0]);
@@ -150,17 +143,8 @@ void CMainWnd::setLogo(int index) {
 }
 
 void CMainWnd::installFontTable() {
-    // The skin's own face carries every script the program shows. The table is the main
-    // window's own: the dialogs keep the fonts their layouts give them.
-    const std::string face = m_pm.GetDefaultFontInfo().sFontName;
-    m_pm.RemoveAllFonts(false);
-    for (const FontRow& row : kFontTable) {
-        if (row.id < 0) {
-            m_pm.SetDefaultFont(face, row.size, row.bold, row.underline, false);
-        } else {
-            m_pm.AddFont(row.id, face, row.size, row.bold, row.underline, false);
-        }
-    }
+    // The table is the main window's own: the dialogs keep the fonts their layouts give them.
+    installMainFontTable(m_pm);
 }
 
 void CMainWnd::ApplyLanguage(int index) {
@@ -203,6 +187,13 @@ void CMainWnd::SetLightControl(bool on, bool broadcast) {
     if (CControlUI* status = m_pm.FindControl("control_light_status")) {
         status->SetText(on ? "control_light_on_text" : "control_light_off_text");
     }
+    if (selector_) {
+        selector_->forEachPage([on](devices::CTessarinUSBDevice& page) {
+            if (page.deviceKind() != devices::kDeviceKindHeadset) {
+                page.setLightControl(on ? 1 : 0);
+            }
+        });
+    }
 }
 
 void CMainWnd::BringToFront() {
@@ -211,21 +202,34 @@ void CMainWnd::BringToFront() {
     SetTopmost(true);
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
     SetTopmost(false);
+    tellPagesShown();
 }
 
 void CMainWnd::ToggleFromTray() {
-    if (CControlUI* none = m_pm.FindControl("No_device_Link")) {
-        none->SetVisible(true);  // no device page exists yet
+    if (selector_ && selector_->connectedCount() == 0) {
+        if (CControlUI* none = m_pm.FindControl("No_device_Link")) {
+            none->SetVisible(true);
+        }
     }
-    closeAuxiliaryWindows();
     if (IsWindowVisible() && !IsIconic()) {
-        ShowWindow(false);
+        HideToTray();
         return;
     }
+    closeAuxiliaryWindows();
+    ShowFromTray();
+}
+
+void CMainWnd::ShowFromTray() {
     ShowWindow(true);
     FitScale();
     BringToFront();
     m_pm.NeedUpdate();
+}
+
+void CMainWnd::HideToTray() {
+    closeAuxiliaryWindows();
+    ShowWindow(false);
+    tellPagesShown();
 }
 
 UiWindowHandle CMainWnd::GetSkinFrame() const {
@@ -358,6 +362,11 @@ void CMainWnd::onTimer(unsigned id) {
             break;
         case kTimerGameLight:
             break;  // the saved light mode returns with the device pages
+        case kTimerReceiverPoll:
+            if (linker_) {
+                linker_->pollReceiver();
+            }
+            break;
         default:
             break;
     }
@@ -434,6 +443,13 @@ bool CMainWnd::handleAwakeMessage(std::uint32_t message, std::uintptr_t wParam,
         case kMsgDpiNotice:
             platform::debugPrintf("界面 DPI 1发生变化");
             return true;
+        case kMsgEntryReport:
+            onEntryReport(wParam, lParam);
+            return true;
+        case kMsgReadNotice:
+        case kMsgPowerNotice:
+        case kMsgNotice0D02:
+            return true;
         case WM_DPICHANGED:
             HandleDpiChanged(wParam, lParam);
             scale_ = m_pm.GetDPIObj()->GetDPI();
@@ -460,42 +476,14 @@ bool CMainWnd::handleAwakeMessage(std::uint32_t message, std::uintptr_t wParam,
     }
 }
 
-void CMainWnd::dropReceiverMouseLink() {
-    {
-        std::lock_guard<std::mutex> lock(slots_->mutex());
-        slots_->receiver().commandDeviceLink = 0;
-    }
-    platform::appendLogLine("m_nCommandDeviceLink    FALSE");
-}
-
 void CMainWnd::onSlotReport(std::uint32_t message, std::uintptr_t index) {
-    const catalogue::DeviceSlot slot = slots_->slot(static_cast<int>(index));
-    const bool added = message == kMsgDeviceAdded;
-    if (systemAwake_) {
-        switch (slot.deviceType) {
-            case catalogue::DeviceType::Keyboard:
-            case catalogue::DeviceType::KeyboardOtherLink:
-                platform::debugPrintf(added ? "添加一个键盘设备" : "删除一个键盘设备");
-                break;
-            case catalogue::DeviceType::Mouse:
-            case catalogue::DeviceType::MouseOwnReceiver:
-                platform::debugPrintf(added ? "添加一个鼠标设备" : "删除一个鼠标设备");
-                if (!added) {
-                    dropReceiverMouseLink();
-                }
-                break;
-            case catalogue::DeviceType::MousePad:
-                platform::debugPrintf(added ? "添加一个鼠标垫设备" : "删除一个鼠标垫设备");
-                break;
-            case catalogue::DeviceType::Receiver:
-                platform::debugPrintf(added ? "添加一个DONGLE设备" : "删除一个鼠标设备");
-                if (!added) {
-                    dropReceiverMouseLink();
-                }
-                break;
-            case catalogue::DeviceType::Headset:
-                break;
+    if (systemAwake_ && linker_) {
+        if (message == kMsgDeviceAdded) {
+            linker_->onSlotLinked(static_cast<int>(index));
+        } else {
+            linker_->onSlotLost(static_cast<int>(index));
         }
+        updatePageTabs();
     }
     // The scan waits for this, asleep or awake.
     if (scan_) {
@@ -520,10 +508,16 @@ intptr_t CMainWnd::HandleCustomMessage(std::uint32_t message, std::uintptr_t wPa
             platform::debugPrintf("鼠标移入");
             return 0;
         case WM_POWERBROADCAST:
+            // While the computer sleeps the devices run their own lighting.
             if (wParam == kPowerResume) {
                 systemAwake_ = true;
+                SetLightControl(lightControlFlag_, false);
             } else if (wParam == kPowerSuspend) {
                 systemAwake_ = false;
+                if (selector_) {
+                    selector_->forEachPage(
+                        [](devices::CTessarinUSBDevice& page) { page.setLightControl(0); });
+                }
             }
             return 0;
         default:
@@ -560,6 +554,11 @@ void CMainWnd::shutdown() {
     shutDown_ = true;
     closeAuxiliaryWindows();
     ShowWindow(false);
+    KillTimer(kTimerReceiverPoll);
+    if (selector_) {
+        // The listeners end with their collections closed.
+        selector_->forEachPage([](devices::CTessarinUSBDevice& page) { page.closeEventLinks(); });
+    }
     for (auto& worker : workers_) {
         worker->requestStop();
     }

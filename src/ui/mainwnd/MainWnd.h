@@ -21,6 +21,8 @@
 #include "link/LinkedSlots.h"
 #include "platform/settings/SettingsStore.h"
 #include "platform/sync/WorkerThread.h"
+#include "ui/devicelink/DeviceLinker.h"
+#include "ui/dispatch/ControlDispatch.h"
 #include "ui/framework/controls/Menu.h"
 #include "ui/framework/windows/TrayIcon.h"
 #include "ui/framework/windows/WindowImplBase.h"
@@ -29,6 +31,7 @@
 #include "ui/mainwnd/CompanionLink.h"
 #include "ui/mainwnd/DeviceScan.h"
 #include "ui/mainwnd/SkinFrame.h"
+#include "ui/selector/DeviceSelector.h"
 
 namespace vorn::ui::mainwnd {
 
@@ -41,6 +44,10 @@ inline constexpr std::uint32_t kMsgOpenSettings = 0x0C15;
 inline constexpr std::uint32_t kMsgClearUpdateMark = 0x0C16;
 inline constexpr std::uint32_t kMsgKeyCapture = 0x041E;
 inline constexpr std::uint32_t kMsgDpiNotice = 0x04C8;
+inline constexpr std::uint32_t kMsgEntryReport = 0x0D03;  // a page's selector entry report
+inline constexpr std::uint32_t kMsgReadNotice = 0x0D00;   // 0x0D00-0x0D02: no effect
+inline constexpr std::uint32_t kMsgPowerNotice = 0x0D01;
+inline constexpr std::uint32_t kMsgNotice0D02 = 0x0D02;
 
 // Power broadcasts (WM_POWERBROADCAST wParam).
 inline constexpr std::uintptr_t kPowerSuspend = 0x04;
@@ -50,6 +57,10 @@ inline constexpr std::uintptr_t kPowerResume = 0x12;
 inline constexpr unsigned kTimerScaleFit = 1011;
 inline constexpr unsigned kTimerTrayMenu = 1032;
 inline constexpr unsigned kTimerGameLight = 1066;
+inline constexpr unsigned kTimerReceiverPoll = devicelink::kTimerReceiverPoll;  // 1068
+
+// The section every page shows first: the performance page (sensitivity and report rate).
+inline constexpr int kFirstPageSection = 8;
 
 inline constexpr std::size_t kWorkerSlotCount = 20;
 inline constexpr std::uint32_t kWorkerStopMs = 1000;
@@ -78,7 +89,7 @@ class CMainPage : public CNotifyPump {
     CPaintManagerUI* manager_ = nullptr;
 };
 
-class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
+class CMainWnd : public WindowImplBase, public ISkinChangeReceiver, private devicelink::ILinkHost {
   public:
     explicit CMainWnd(MainWndEnvironment environment);
     ~CMainWnd() override;
@@ -105,6 +116,12 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
     }
     // The live slot list the device scan keeps.
     const link::LinkedSlots& GetLinkedSlots() const { return *slots_; }
+    // The device selector with its pages (built at the first display); null before.
+    selector::DeviceSelector* GetSelector() const { return selector_.get(); }
+    devicelink::DeviceLinker* GetLinker() const { return linker_.get(); }
+    // The device page the page-specific controls act on; null when none is connected and
+    // selected.
+    devices::CTessarinUSBDevice* currentDevice() const;
     // The worker slots: slot 0 runs the device scan, slot 8 the light synchronisation.
     platform::WorkerThread& WorkerSlot(std::size_t index) { return *workers_[index]; }
 
@@ -118,6 +135,10 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
     void SetLightControl(bool on, bool broadcast);
     // Hides a shown window, shows a hidden or minimised one (the tray icon's left click).
     void ToggleFromTray();
+    // The two halves of it: shown fitted and in front, or hidden into the tray with the
+    // auxiliary windows closed. Either way the pages learn it.
+    void ShowFromTray();
+    void HideToTray();
     // Restores the window and raises it without leaving it on top (a second start).
     void BringToFront();
     // The skin frame's notice: a colour or a picture for the window's background.
@@ -131,14 +152,34 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
     intptr_t HandleCustomMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
                                  bool& handled) override;
     intptr_t OnDestroy(bool& handled) override;
-    void OnClick(TNotifyUI& msg) override;
+    intptr_t OnSize(uintptr_t wParam, intptr_t lParam, bool& handled) override;
+    // Clicks go through the control dispatch like every other event.
+    void OnClick(TNotifyUI&) override {}
 
   private:
     void onWindowInit();
     // 0x0C12 and 0x0C13: a slot bound or lost by the device scan.
     void onSlotReport(std::uint32_t message, std::uintptr_t index);
-    // A mouse or receiver slot was lost: the receiver's mouse link is down, and the log keeps it.
-    void dropReceiverMouseLink();
+    // 0x0D03: a page's entry shown or hidden.
+    void onEntryReport(std::uintptr_t position, std::intptr_t shown);
+    // The rows of the control dispatch: the window's own controls, the selector's and the
+    // light editor's sliders.
+    void addWindowRows();
+    void addSelectorRows();
+    void onCloseButton();
+    // Every page learns whether the window is seen (shown and not minimised).
+    void tellPagesShown();
+    // The page tabs of the title bar work while a device is connected.
+    void updatePageTabs();
+    // A page tab chose page number n: every page shows that section.
+    void showPageSection(int pageNumber);
+
+    // ILinkHost
+    void startReceiverPoll(unsigned elapseMs) override { SetTimer(kTimerReceiverPoll, elapseMs); }
+    void stopReceiverPoll() override { KillTimer(kTimerReceiverPoll); }
+    void closeSettingsWindow() override {}  // the settings window is not part of this build yet
+    void sendEntryReport(int position, int shown) override;
+    void focusMainWindow() override;
     // The messages that are handled only while the computer is awake; false when message
     // is none of them.
     bool handleAwakeMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
@@ -179,6 +220,10 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver {
     std::array<std::unique_ptr<platform::WorkerThread>, kWorkerSlotCount> workers_;
     std::shared_ptr<link::LinkedSlots> slots_;
     std::shared_ptr<DeviceScan> scan_;
+    std::unique_ptr<selector::DeviceSelector> selector_;
+    std::unique_ptr<devicelink::DeviceLinker> linker_;
+    dispatch::ControlDispatch dispatch_;
+    int shownToPages_ = -1;  // what the pages were last told
 };
 
 // The main window's private message that carries a CopyData block from another program:

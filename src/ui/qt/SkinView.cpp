@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <pugixml.hpp>
+
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -10,7 +12,10 @@
 #include <vector>
 
 #include "platform/paths/Paths.h"
+#include "ui/framework/controls/Button.h"
 #include "ui/framework/controls/Control.h"
+#include "ui/framework/layouts/DialogBuilder.h"
+#include "ui/framework/layouts/Layouts.h"
 #include "ui/framework/windows/PaintManager.h"
 #include "ui/framework/windows/dialogs/AboutWnd.h"
 #include "ui/framework/windows/dialogs/MsgWnd.h"
@@ -28,12 +33,14 @@ struct Options {
     int scale = 96;
     int width = 0;
     int height = 0;
+    std::vector<std::string> select;
 };
 
 const char* kUsage =
     "usage: skinview --msgbox [--lang en|zh] [--scale DPI] --out FILE.png\n"
     "       skinview --about [--lang en|zh] [--scale DPI] --out FILE.png\n"
-    "       skinview LAYOUT.xml [--lang en|zh] [--size WxH] [--scale DPI] --out FILE.png\n";
+    "       skinview LAYOUT.xml [--lang en|zh] [--size WxH] [--scale DPI] [--select NAME]...\n"
+    "                --out FILE.png\n";
 
 bool parse(int argc, char** argv, Options& o, std::ostream& err) {
     for (int i = 1; i < argc; ++i) {
@@ -69,6 +76,11 @@ bool parse(int argc, char** argv, Options& o, std::ostream& err) {
                 err << "skinview: --size takes WIDTHxHEIGHT\n";
                 return false;
             }
+        } else if (a == "--select") {
+            if (!value(v)) {
+                return false;
+            }
+            o.select.push_back(v);
         } else if (a == "--help" || a == "-h") {
             return false;
         } else if (!a.empty() && a[0] != '-' && o.layout.empty()) {
@@ -85,18 +97,72 @@ bool parse(int argc, char** argv, Options& o, std::ostream& err) {
     return true;
 }
 
-// A window showing any layout file.
+bool isWindowLayout(const std::string& path) {
+    pugi::xml_document doc;
+    return !doc.load_file(path.c_str()) ||
+           std::string_view(doc.document_element().name()) == "Window";
+}
+
+// A window showing a layout file. A window layout is built as it is; any other layout (a
+// page, a tile, a panel) is built the way the main window builds it into its skin (without
+// the window's class defaults, into the host element the program gives it), inside a window
+// of the skin's look on the main window's background.
 class LayoutWindow final : public WindowImplBase {
   public:
-    explicit LayoutWindow(std::string file) : file_(std::move(file)) {}
+    LayoutWindow(std::string file, const std::string& host)
+        : file_(std::move(file)), window_(isWindowLayout(file_)), host_(host) {}
     std::string GetWindowClassName() const override { return "SkinViewWnd"; }
+    bool IsWindowLayout() const { return window_; }
+
+    // Builds a layout that is not a window into its host and answers the host (the root for
+    // a window layout); null when nothing was built.
+    CControlUI* BuildInto() {
+        if (window_) {
+            return m_pm.GetRoot();
+        }
+        auto* host = interfaceOf<CContainerUI>(m_pm.FindControl(kHostName), "Container");
+        CDialogBuilder builder;
+        if (host == nullptr || builder.Create(file_, {}, nullptr, nullptr, host) == nullptr) {
+            return nullptr;
+        }
+        return host;
+    }
 
   protected:
-    std::string GetSkinFile() const override { return file_; }
+    std::string GetSkinFile() const override {
+        if (window_) {
+            return file_;
+        }
+        std::string host = host_.empty() ? "VerticalLayout" : host_;
+        return "<Window><Include source=\"common/style.xml\"/>"
+               "<VerticalLayout bkcolor=\"#FF15171C\"><" +
+               host + " name=\"" + kHostName + "\"/></VerticalLayout></Window>";
+    }
 
   private:
+    static constexpr const char* kHostName = "skinview_host";
     std::string file_;
+    bool window_;
+    std::string host_;
 };
+
+// Shows the named item of its tab layout, or selects the named option.
+bool selectByName(CPaintManagerUI& pm, const std::string& name, std::ostream& err) {
+    CControlUI* control = pm.FindControl(name);
+    if (control == nullptr) {
+        err << "skinview: no control " << name << "\n";
+        return false;
+    }
+    if (auto* tab = interfaceOf<CTabLayoutUI>(control->GetParent(), "TabLayout")) {
+        return tab->SelectItem(control, false) || tab->GetCurSel() == tab->GetItemIndex(control);
+    }
+    if (auto* option = interfaceOf<COptionUI>(control, "Option")) {
+        option->Selected(true, false);
+        return true;
+    }
+    err << "skinview: " << name << " is neither a tab item nor an option\n";
+    return false;
+}
 
 bool save(const QImage& image, const std::string& path, std::ostream& out, std::ostream& err) {
     if (image.isNull() || !image.save(QString::fromStdString(path), "PNG")) {
@@ -109,7 +175,8 @@ bool save(const QImage& image, const std::string& path, std::ostream& out, std::
 
 }  // namespace
 
-int runSkinView(int argc, char** argv, std::ostream& out, std::ostream& err) {
+int runSkinView(int argc, char** argv, std::ostream& out, std::ostream& err,
+                const LayoutHooks& hooks) {
     Options o;
     if (!parse(argc, argv, o, err)) {
         err << kUsage;
@@ -158,14 +225,24 @@ int runSkinView(int argc, char** argv, std::ostream& out, std::ostream& err) {
         }
         case Options::What::Layout: {
             std::string path = std::filesystem::absolute(o.layout).string();
-            LayoutWindow window(path);
+            LayoutWindow window(path, hooks.hostElement ? hooks.hostElement(o.layout) : "");
             if (!window.Create(nullptr, "skinview", WS_POPUP, 0)) {
                 err << "skinview: cannot build " << o.layout << "\n";
                 return 1;
             }
-            if (window.GetPaintManager().GetRoot() == nullptr) {
+            CPaintManagerUI& pm = window.GetPaintManager();
+            CControlUI* host = pm.GetRoot() != nullptr ? window.BuildInto() : nullptr;
+            if (host == nullptr) {
                 err << "skinview: " << o.layout << " holds no control\n";
                 return 1;
+            }
+            if (hooks.prepare && !window.IsWindowLayout()) {
+                hooks.prepare(pm, host, o.layout);
+            }
+            for (const std::string& name : o.select) {
+                if (!selectByName(pm, name, err)) {
+                    return 1;
+                }
             }
             if (o.width > 0 && o.height > 0) {
                 window.ResizeClient(o.width, o.height);
