@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the factory profiles of resources/DefaultData/: one default profile per model of
-the catalogue, with a complete device entry at "Device"[0].
+"""Writes the factory files of resources/DefaultData/: one default profile per model of the
+catalogue, with a complete device entry at "Device"[0], and the light-mode list
+"default_light.json".
 
 The files are committed; run this script again only to change them. The text is the
 styled form the program itself writes (three-space indentation, " : " after keys, sorted
@@ -140,12 +141,44 @@ def keyboard_entry():
     }
 
 
-def write(file_name, model, entry):
-    document = {"profilename": model, "profileUUID": model, "Device": [entry]}
+# The light-mode list of light name set 0, which every mouse of the catalogue uses, in list
+# order (a profile's "SelectItem" is the position): the language key of the mode's name,
+# whether the list shows it, and the code the mouse firmware takes for the mode. Position 9
+# stands for the user's own light programmes and is not listed among the built-in modes.
+MOUSE_LIGHT_MODES = [
+    ("light_mode_static_text", True, 1),
+    ("light_mode_breathing_text", True, 2),
+    ("light_mode_blink_text", True, 3),
+    ("light_mode_spectrum_text", True, 4),
+    ("light_mode_wave_text", True, 5),
+    ("light_mode_off_text", True, 0),
+    ("light_mode_reaction_text", True, 6),
+    ("light_mode_breathing_four_text", True, 7),
+    ("light_mode_blink_four_text", True, 8),
+    ("light_mode_custom_text", False, 9),
+    ("light_mode_marquee_text", True, 10),
+    ("light_mode_music_text", True, 11),
+]
+# The light areas of the mouse, named where the page names an area instead of a mode.
+MOUSE_LIGHT_AREAS = ["light_area_logo_text", "light_area_wheel_text"]
+
+
+def light_names():
+    modes = [{"LightName": name, "visible": visible, "value": value}
+             for name, visible, value in MOUSE_LIGHT_MODES]
+    areas = [{"LightName": name} for name in MOUSE_LIGHT_AREAS]
+    return {"DefaultLightName": [modes], "AreaLightName": [areas]}
+
+
+def write_document(file_name, document):
     text = json.dumps(document, indent=3, separators=(",", " : "), sort_keys=True,
                       ensure_ascii=False)
     with open(os.path.join(OUT, file_name), "w", encoding="utf-8", newline="\n") as out:
         out.write(text + "\n\n")
+
+
+def write(file_name, model, entry):
+    write_document(file_name, {"profilename": model, "profileUUID": model, "Device": [entry]})
 
 
 def main():
@@ -153,6 +186,7 @@ def main():
     write("keyboard.Json", "keyboard", keyboard_entry())
     for model in ("VORN-T4", "VORN-T4Pro", "VORN-T4Ultra", "VORN-T4Max"):
         write(model + ".Json", model, mouse_entry())
+    write_document("default_light.json", light_names())
 
 
 if __name__ == "__main__":

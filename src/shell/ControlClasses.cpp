@@ -1,5 +1,6 @@
 #include "shell/ControlClasses.h"
 
+#include "devices/keys/KeySetControlUI.h"
 #include "ui/controls/CustomControlClasses.h"
 #include "ui/framework/controls/ControlFactory.h"
 #include "ui/profiles/DeviceProfileUI.h"
@@ -14,6 +15,9 @@ ui::CreateControlFn factoryOf(std::string_view name) {
     }
     if (name == "CDeviceProfileUI") {
         return []() -> ui::CControlUI* { return new ui::CDeviceProfileUI; };
+    }
+    if (name == "CKeySetControlUI") {
+        return []() -> ui::CControlUI* { return new devices::CKeySetControlUI; };
     }
     return {};
 }
@@ -31,6 +35,7 @@ int registerControlClasses() {
     // Layouts also name the controls by their elements.
     ui::registerCustomControlElements();
     ui::CDeviceProfileUI::Register();
+    devices::CKeySetControlUI::Register();
     return registered;
 }
 

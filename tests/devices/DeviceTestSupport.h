@@ -179,14 +179,18 @@ class EmulatedBus {
     emulator::VirtualBus& bus() { return *bus_; }
     // Opens the device's command collection on the page's channel, as the device link does.
     void openCable(devices::CTessarinUSBDevice& page, int device) {
-        protocol::CommandChannel& channel = page.channel();
+        openCable(page.channel(), device);
+    }
+    void openReceiver(devices::CTessarinUSBDevice& page, int device) {
+        openReceiver(page.channel(), device);
+    }
+    void openCable(protocol::CommandChannel& channel, int device) {
         ASSERT_TRUE(
             channel.cableLink().open(bus_->collectionPath(device, 4), true, true, true, true));
         channel.setLinkMode(protocol::kLinkModeCable);
         channel.setOpen(true);
     }
-    void openReceiver(devices::CTessarinUSBDevice& page, int device) {
-        protocol::CommandChannel& channel = page.channel();
+    void openReceiver(protocol::CommandChannel& channel, int device) {
         ASSERT_TRUE(
             channel.radioLink().open(bus_->collectionPath(device, 4), true, true, true, true));
         channel.setLinkMode(protocol::kLinkModeReceiver);

@@ -56,10 +56,12 @@ TEST(ControlClasses, TheTableInOrderAndTheClassesThisBuildHas) {
     EXPECT_EQ(kControlClassNames[9], "CComboEditContainerElementUI");
     EXPECT_EQ(kControlClassNames[17], "CDeviceProfileUI");
     EXPECT_EQ(kControlClassNames.back(), "CTessarinDU6533Device");
-    EXPECT_EQ(registerControlClasses(), 6);
+    EXPECT_EQ(registerControlClasses(), 7);
     auto& factory = vorn::ui::CControlFactory::GetInstance();
     EXPECT_TRUE(factory.IsRegistered("CDeviceProfileUI"));
     EXPECT_TRUE(factory.IsRegistered("DeviceProfile"));
+    EXPECT_TRUE(factory.IsRegistered("CKeySetControlUI"));
+    EXPECT_TRUE(factory.IsRegistered("KeySetControl"));
     for (const char* name :
          {"CCircleProgressUI", "CSelectPanelUI", "CDeviceKeyButtonUI", "CDeviceOptionUI",
           "CMpDevicePowerUI", "MpDevicePower", "DeviceOption", "DeviceKeyButton"}) {

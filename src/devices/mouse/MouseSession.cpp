@@ -1,0 +1,32 @@
+#include "devices/mouse/MouseSession.h"
+
+#include "protocol/Commands.h"
+#include "protocol/ResultCodes.h"
+
+namespace vorn::devices::mouse {
+
+using protocol::kResultOk;
+
+bool linkRuleHolds(protocol::CommandChannel& channel) {
+    return protocol::QueryRadioLink(channel) == kResultOk;
+}
+
+bool readInfoFirst(protocol::CommandChannel& channel, protocol::DeviceInfo& info) {
+    return channel.isOpen() && linkRuleHolds(channel) &&
+           protocol::ReadDeviceInfo(channel, info) == kResultOk;
+}
+
+bool writeInSession(protocol::CommandChannel& channel, const std::function<int()>& transfer) {
+    if (!channel.isOpen() || !linkRuleHolds(channel) ||
+        protocol::BeginSession(channel) != kResultOk || !linkRuleHolds(channel)) {
+        return false;
+    }
+    const bool sent = transfer() == kResultOk;
+    if (!linkRuleHolds(channel)) {
+        return false;
+    }
+    const bool ended = protocol::EndSession(channel) == kResultOk;
+    return sent && ended;
+}
+
+}  // namespace vorn::devices::mouse
