@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Writes the pictures of the device tiles and of the power panel as SVG files of the skin.
-The skin names the tile and power pictures as PNG: render those with svg_to_png (built from
-svg_to_png.cpp beside this script):
+"""Writes the pictures of the device tiles, of the power panel, of the profile buttons and of the
+mouse page's sliders as SVG files of the skin. The skin names the tile, power and slider pictures as PNG: render those
+with svg_to_png (built from svg_to_png.cpp beside this script):
     python3 scripts/make_control_pictures.py
-    svg_to_png resources/skin/common/device_ico/*.svg resources/skin/power/*.svg"""
+    svg_to_png resources/skin/common/device_ico/*.svg resources/skin/power/*.svg \
+        resources/skin/control/*.svg"""
 
 import os
 import sys
@@ -107,6 +108,103 @@ BOXES = {
                                 'fill="none" stroke-linecap="round" stroke-linejoin="round"/>'),
 }
 
+# The buttons of the profile control: glyphs in a 16x16 box, drawn light on the dark buttons.
+LIGHT = "#C9CDD4"
+
+
+def glyph(body):
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16" viewBox="0 0 16 16">\n'
+            f'  <g fill="none" stroke="{LIGHT}" stroke-width="1.5" stroke-linecap="round" '
+            f'stroke-linejoin="round">{body}</g>\n</svg>\n')
+
+
+TRAY = '<path d="M2.5 10.5 V13.5 H13.5 V10.5"/>'
+PROFILE_BUTTONS = {
+    "profile_menu": glyph(f'<circle cx="3.5" cy="8" r="0.6" fill="{LIGHT}"/>'
+                          f'<circle cx="8" cy="8" r="0.6" fill="{LIGHT}"/>'
+                          f'<circle cx="12.5" cy="8" r="0.6" fill="{LIGHT}"/>'),
+    "profile_new": glyph('<path d="M8 2.5 V13.5 M2.5 8 H13.5"/>'),
+    "profile_copy": glyph('<rect x="5.5" y="5.5" width="8" height="8" rx="1.5"/>'
+                          '<path d="M3.5 10.5 H3 A0.5 0.5 0 0 1 2.5 10 V3 A0.5 0.5 0 0 1 3 2.5 H10 '
+                          'A0.5 0.5 0 0 1 10.5 3 V3.5"/>'),
+    "profile_delete": glyph('<path d="M2.5 4.5 H13.5 M6.5 4.5 V2.5 H9.5 V4.5 '
+                            'M4 4.5 L4.8 13.5 H11.2 L12 4.5 M6.8 7 V11 M9.2 7 V11"/>'),
+    "profile_import": glyph('<path d="M8 2 V9.5 M5 6.5 L8 9.5 L11 6.5"/>' + TRAY),
+    "profile_export": glyph('<path d="M8 9.5 V2 M5 5 L8 2 L11 5"/>' + TRAY),
+    "profile_reset": glyph('<path d="M12.8 8.5 A4.9 4.9 0 1 1 11.3 4.4"/>'
+                           '<path d="M11.8 1.8 V4.9 H8.7"/>'),
+}
+
+# --- Sliders of the mouse page ------------------------------------------------------------------
+# A slider that shows pictures paints them itself: the bar picture over the whole control, the
+# fill picture over the part up to the value, the thumb over both. The bars are drawn for a
+# control 20 px high and stretched to its width; the groove and the fill are the same 4 px band
+# across the middle as the plain sliders of the pages, so both kinds look alike.
+SLIDER_H = 20
+# The width of the page's stepped sliders (report rate, sleep and debounce times), where the
+# bars' stops lie: the thumb's centre moves over the control's width less one thumb. Bars are
+# drawn at this width, so their stops stay round there; other sliders stretch them.
+SLIDER_W = 537
+BAND = (8, 12)          # top and bottom of the groove
+GROOVE = "#2C3039"
+STOP = "#5A606C"
+THUMB = 16              # the thumb size the page gives its sliders
+SLIDER_OVERSAMPLE = 2
+THUMB_OVERSAMPLE = 3    # sharp at 150 %
+
+
+def slider_svg(width, height, oversample, body):
+    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width * oversample}" '
+            f'height="{height * oversample}" viewBox="0 0 {width} {height}">\n  {body}\n</svg>\n')
+
+
+def band(colour, round_right=True):
+    """The groove (or the filled part) of a slider, with rounded ends; the filled part ends
+    square under the thumb."""
+    top, bottom = BAND
+    r = (bottom - top) / 2
+    if round_right:
+        return (f'<rect x="0" y="{top}" width="{SLIDER_W}" height="{bottom - top}" rx="{r}" '
+                f'fill="{colour}"/>')
+    return (f'<path d="M{SLIDER_W},{top} H{r} A{r},{r} 0 0 0 {r},{bottom} H{SLIDER_W} Z" '
+            f'fill="{colour}"/>')
+
+
+def slider_bar(stops=0):
+    """The bar of a slider; `stops` positions are marked with dots below the groove."""
+    parts = [band(GROOVE)]
+    for k in range(stops):
+        x = THUMB / 2 + k * (SLIDER_W - THUMB) / (stops - 1)
+        parts.append(f'<circle cx="{x:.2f}" cy="16.5" r="1.5" fill="{STOP}"/>')
+    return slider_svg(SLIDER_W, SLIDER_H, SLIDER_OVERSAMPLE, "\n  ".join(parts))
+
+
+def slider_fill():
+    return slider_svg(SLIDER_W, SLIDER_H, SLIDER_OVERSAMPLE, band(ACCENT, round_right=False))
+
+
+def slider_thumb(ring, face):
+    c = THUMB / 2
+    return slider_svg(THUMB, THUMB, THUMB_OVERSAMPLE,
+                      f'<circle cx="{c}" cy="{c}" r="{c - 1.5}" fill="{face}" stroke="{ring}" '
+                      'stroke-width="3"/>')
+
+
+# Names as the mouse page sets them: the bar of a DPI stage and its fill, the 1K and 8K bars of
+# the report rate with their fills, the thumb of the active stage (and of the page's other
+# sliders) and of the other stages; the bar of the sleep and debounce times, six stops.
+SLIDERS = {
+    "SliderBar_BK1": slider_bar(),
+    "SliderBar_BK1a": slider_fill(),
+    "SliderBar_BK2": slider_bar(stops=4),
+    "SliderBar_BK3": slider_fill(),
+    "SliderBar_BK5": slider_bar(stops=5),
+    "SliderBar_BK5a": slider_fill(),
+    "SliderBar_BK6": slider_bar(stops=6),
+    "SliderBar1_Thumb": slider_thumb(ACCENT, "#F4F5F7"),
+    "SliderBar2_Thumb": slider_thumb("#6B717B", "#D5D8DE"),
+}
+
 
 def write(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -125,6 +223,10 @@ def main():
         write(os.path.join(ROOT, "power", name + ".svg"), text)
     for name, text in BOXES.items():
         write(os.path.join(ROOT, "common", name + ".svg"), text)
+    for name, text in PROFILE_BUTTONS.items():
+        write(os.path.join(ROOT, "common", name + ".svg"), text)
+    for name, text in SLIDERS.items():
+        write(os.path.join(ROOT, "control", name + ".svg"), text)
     return 0
 
 

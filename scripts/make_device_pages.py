@@ -27,6 +27,9 @@ ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources
 PICTURES = "device"  # below ROOT
 PARTS = os.path.join("XML", "DeviceXml", "parts")
 OVERSAMPLE = 2
+# The mouse picture is shown at this share of its drawn size, so that the column beside the
+# sections holds the model's name, the picture and the profile control.
+MOUSE_PAGE_SCALE = 0.78
 
 ACCENT = "#E23B4E"
 
@@ -247,16 +250,27 @@ def button(name, userdata, rect, hot=None, light=None, hidden=False, extra=""):
     return "<DeviceKeyButton " + " ".join(attrs) + "/>"
 
 
+def on_page(rect):
+    """A rectangle of the mouse picture as the page shows it."""
+    return tuple(v * MOUSE_PAGE_SCALE for v in rect)
+
+
 def mouse_panel():
     shapes = mouse_key_shapes()
     lines = []
     for key in range(11):
         rect, _ = shapes[key]
-        lines.append(button(f"key_{key}", None, rect, hot=f"{PICTURES}/mouse_t4_key_{key}_hot.png"))
+        lines.append(button(f"key_{key}", None, on_page(rect),
+                            hot=f"{PICTURES}/mouse_t4_key_{key}_hot.png"))
     for light in range(14):
-        lines.append(button(None, f"light_{light}", strip_rect(light),
+        lines.append(button(None, f"light_{light}", on_page(strip_rect(light)),
                             light=f"{PICTURES}/mouse_t4_light_side.png"))
-    lines.append(button(None, "light_14", LOGO_BOX, light=f"{PICTURES}/mouse_t4_light_logo.png"))
+    logo = f"{PICTURES}/mouse_t4_light_logo.png"
+    lines.append(button(None, "light_14", on_page(LOGO_BOX), light=logo))
+    # The logo's own preview light, for a model whose logo is not one of its lights; this
+    # family's logo is light_14, so it stays hidden and lets the pointer through.
+    lines.append(button("mouse_logo_light", None, on_page(LOGO_BOX), light=logo, hidden=True,
+                        extra='mouse="false"'))
     return lines
 
 
@@ -267,7 +281,8 @@ MOUSE_LAYOUT = """<?xml version="1.0" encoding="utf-8"?>
      picture: key_0 forward, key_1 left, key_2 wheel, key_3 right, key_4 back, key_5 DPI up,
      key_6 DPI down, key_7 DPI cycle, key_8 and key_9 the extra buttons, key_10 the fire key;
      the lights light_0-6 run down the left side, light_13-7 down the right side, light_14 is
-     the logo. -->
+     the logo. "mouse_logo_light" is the logo's own preview light, hidden: the logo is light_14.
+     The picture is drawn at {scale} % of its size. -->
 <TabLayout name="device_key_function_switch" width="{w}" height="{h}" selectedid="1">
   <Control name="device_key_function_0"/>
   <SelectPanel name="mouse_device_key_light" width="{w}" height="{h}" bkimage="{picture}">
@@ -447,7 +462,9 @@ def main():
     write(os.path.join(PICTURES, "mouse_t4_light_side.svg"), strip_light())
     write(os.path.join(PICTURES, "mouse_t4_light_logo.svg"), logo_light())
     write(os.path.join(PARTS, "mouse_picture.xml"),
-          layout(MOUSE_LAYOUT, f"{PICTURES}/mouse_t4.png", MOUSE_W, MOUSE_H, mouse_panel()))
+          layout(MOUSE_LAYOUT.replace("{scale}", str(round(MOUSE_PAGE_SCALE * 100))),
+                 f"{PICTURES}/mouse_t4.png", round(MOUSE_W * MOUSE_PAGE_SCALE),
+                 round(MOUSE_H * MOUSE_PAGE_SCALE), mouse_panel()))
 
     for model, display_name in MOUSE_MODELS:
         write(os.path.join("XML", "DeviceXml", f"mousedevice_{model}.xml"), mouse_page(model, display_name))

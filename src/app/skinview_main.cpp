@@ -6,11 +6,14 @@
 
 #include "catalogue/StandardCatalogue.h"
 #include "devices/TessarinUSBDevice.h"
+#include "devices/keys/KeySetControlUI.h"
 #include "ui/controls/CustomControlClasses.h"
 #include "ui/controls/DeviceKeyButtonUI.h"
+#include "ui/controls/LayoutClassTable.h"
 #include "ui/framework/controls/ControlFactory.h"
 #include "ui/framework/windows/PaintManager.h"
 #include "ui/mainwnd/FontTable.h"
+#include "ui/profiles/DeviceProfileUI.h"
 #include "ui/qt/SkinView.h"
 
 namespace {
@@ -76,8 +79,11 @@ void preparePage(ui::CPaintManagerUI& pm, ui::CControlUI* host, const std::strin
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Layouts of the program name its own control classes.
+    // Layouts of the program name its own control classes; the profile control and the key
+    // page are built from layouts of their own, as the main window builds them.
     ui::registerCustomControlClasses();
+    ui::CDeviceProfileUI::Register();
+    devices::CKeySetControlUI::Register();
     ui::CControlFactory::GetInstance().RegistControl(
         kPageClass, []() -> ui::CControlUI* { return new devices::CTessarinUSBDevice; });
     ui::qt::LayoutHooks hooks;
@@ -85,5 +91,8 @@ int main(int argc, char** argv) {
         return pageRowOf(layout) != nullptr ? std::string(kPageClass) : std::string();
     };
     hooks.prepare = preparePage;
+    hooks.createControl = [](std::string_view className, ui::CPaintManagerUI& pm) {
+        return ui::createCustomControl(className, &pm);
+    };
     return ui::qt::runSkinView(argc, argv, std::cout, std::cerr, hooks);
 }

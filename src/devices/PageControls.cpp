@@ -9,12 +9,14 @@
 #include "devices/LightTables.h"
 #include "devices/TessarinUSBDevice.h"
 #include "platform/debug/DebugSink.h"
+#include "ui/profiles/DeviceProfileUI.h"
 
 namespace vorn::devices {
 namespace {
 
 constexpr std::string_view kSelectPanelClass = "SelectPanel";
 constexpr std::string_view kKeyButtonClass = "DeviceKeyButton";
+constexpr std::string_view kProfileControlClass = "DeviceProfileUI";
 constexpr std::string_view kKeyPrefix = "key_";
 constexpr std::string_view kLightPrefix = "light_";
 constexpr std::string_view kSectionSwitch = "device_page_switch";
@@ -131,6 +133,10 @@ void CTessarinUSBDevice::onNotify(ui::TNotifyUI& msg) {
     }
     platform::debugLine(kNotifyForwardedLine);
     NotifyPump(msg);
+}
+
+ui::CDeviceProfileUI* CTessarinUSBDevice::profileControl() {
+    return dynamic_cast<ui::CDeviceProfileUI*>(firstOfClass(this, kProfileControlClass));
 }
 
 bool CTessarinUSBDevice::selectPageSection(int pageNumber) {

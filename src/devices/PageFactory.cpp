@@ -1,5 +1,7 @@
 #include "devices/PageFactory.h"
 
+#include "devices/mouse/TessarinMouseDevice.h"
+
 namespace vorn::devices {
 
 PageKind pageKindOf(catalogue::DeviceType type) {
@@ -20,8 +22,11 @@ PageKind pageKindOf(catalogue::DeviceType type) {
     return PageKind::Mouse;
 }
 
-std::unique_ptr<CTessarinUSBDevice> makeDevicePage(PageKind) {
-    // Every family shares the base page until its own class takes over its controls.
+std::unique_ptr<CTessarinUSBDevice> makeDevicePage(PageKind kind) {
+    if (kind == PageKind::Mouse) {
+        return std::make_unique<CTessarinMouseDevice>();
+    }
+    // The other families share the base page until their own classes take over.
     return std::make_unique<CTessarinUSBDevice>();
 }
 

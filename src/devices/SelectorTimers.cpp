@@ -106,6 +106,9 @@ void CTessarinUSBDevice::setWindowShown(int flag) {
     if (flag == 1 && was != 1 && lightFramesWanted()) {
         startLightFrames();
     }
+    if (flag != was) {
+        onWindowShownChanged(flag);
+    }
 }
 
 void CTessarinUSBDevice::setPowerPollStopped(bool stopped) {

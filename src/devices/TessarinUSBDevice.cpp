@@ -104,7 +104,7 @@ ui::CControlUI* CTessarinUSBDevice::lightControlAt(int index) const {
                : nullptr;
 }
 
-int CTessarinUSBDevice::WriteKeyAssignments(int, const std::vector<profiles::KeyAssignment>&) {
+int CTessarinUSBDevice::WriteKeyAssignments(int, const std::vector<profiles::KeyRecord>&) {
     return 0;
 }
 
@@ -116,8 +116,7 @@ int CTessarinUSBDevice::WriteCurrentSecondKeyAssignments(int) {
     return 0;
 }
 
-int CTessarinUSBDevice::WriteSecondKeyAssignments(int,
-                                                  const std::vector<profiles::KeyAssignment>&) {
+int CTessarinUSBDevice::WriteSecondKeyAssignments(int, const std::vector<profiles::KeyRecord>&) {
     return 0;
 }
 

@@ -37,6 +37,10 @@
 #include "ui/framework/core/UiEvents.h"
 #include "ui/framework/layouts/Layouts.h"
 
+namespace vorn::ui {
+class CDeviceProfileUI;
+}
+
 namespace vorn::devices {
 
 // Family codes of deviceKind (the catalogue's device type numbers).
@@ -187,11 +191,11 @@ class CTessarinUSBDevice : public ui::CHorizontalLayoutUI,
     virtual void ReloadKeyPage() {}
     virtual void ReloadKeysAndStages() {}
     virtual void GetMacroList(std::vector<int>& macroIndexes) { macroIndexes.clear(); }
-    virtual int WriteKeyAssignments(int bank, const std::vector<profiles::KeyAssignment>& keys);
+    // A key list: one record per logical key (its current and factory assignment).
+    virtual int WriteKeyAssignments(int bank, const std::vector<profiles::KeyRecord>& keys);
     virtual int WriteCurrentKeyAssignments(int bank);
     virtual int WriteCurrentSecondKeyAssignments(int bank);
-    virtual int WriteSecondKeyAssignments(int bank,
-                                          const std::vector<profiles::KeyAssignment>& keys);
+    virtual int WriteSecondKeyAssignments(int bank, const std::vector<profiles::KeyRecord>& keys);
     virtual int WriteMacros(const std::vector<int>& macroIndexes);
     virtual int WriteProfileBlock(int profile, int byte0, int a, int b, int c);
     virtual void LoadNameLists() {}
@@ -235,6 +239,8 @@ class CTessarinUSBDevice : public ui::CHorizontalLayoutUI,
     IPowerView* powerControl() const { return powerControl_; }
     platform::MessageTarget* ownerWindow() const { return ownerWindow_; }
     ui::CControlUI* selectPanel() const { return selectPanel_; }
+    // The page's profile control (the model's profile list); null when the layout has none.
+    ui::CDeviceProfileUI* profileControl();
     ui::CControlUI* keyControl(int index) const;
     ui::CControlUI* lightControlAt(int index) const;
     std::vector<profiles::LightSlotRecord>& lightStates() { return lightStates_; }
@@ -263,6 +269,10 @@ class CTessarinUSBDevice : public ui::CHorizontalLayoutUI,
     void setMarqueeRing(const std::array<std::uint8_t, kMarqueeRingSize>& ring);
 
   protected:
+    // Each family's constructor gives the page its family code.
+    void setFamilyKind(int kind) { deviceKind_ = kind; }
+    // The window was shown (1) or hidden (0): a family's preview wakes or rests.
+    virtual void onWindowShownChanged(int) {}
     // What the device reported by itself, on the UI thread (codes whose high byte is 0x10 or
     // 0x11 are the ones the mice and keyboards act on). cableListener: it came through the
     // cable (first) event transport.

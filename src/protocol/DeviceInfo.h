@@ -32,6 +32,9 @@ class DeviceInfo {
     uint8_t pairedModelCode() const { return bytes_[7]; }
     // Bytes 9-10: the product/firmware code read by the device pages and the update service.
     uint16_t productCode() const { return u16(9); }
+    // What a mouse keeps there: byte 5 its number of key slots, bytes 9-10 its sensor.
+    uint8_t keySlotCount() const { return bytes_[5]; }
+    uint16_t sensorId() const { return u16(9); }
     // Bytes 32-33: the 16-bit value after the 32-byte block.
     uint16_t trailer() const { return u16(32); }
 

@@ -1,5 +1,7 @@
 #include "shell/ControlCommands.h"
 
+#include "ui/profiles/DeviceProfileUI.h"
+
 namespace vorn::shell {
 namespace {
 
@@ -29,7 +31,13 @@ std::vector<platform::ipc::DeviceLine> deviceLines(const ui::selector::DeviceSel
             line.battery = (*block)[0];
             line.charging = (*block)[1] != 0;
         }
-        line.profile = page.profileName();
+        if (ui::CDeviceProfileUI* profiles = page.profileControl()) {
+            const int selected = profiles->GetSelectedIndex();
+            const std::vector<std::string>& names = profiles->Library().GetProfileNames();
+            if (selected >= 0 && selected < static_cast<int>(names.size())) {
+                line.profile = names[static_cast<std::size_t>(selected)];
+            }
+        }
         line.selected = i == current;
         lines.push_back(std::move(line));
     }

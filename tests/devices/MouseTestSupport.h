@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "devices/mouse/LightModeNames.h"
-#include "emulator/bus/VirtualBus.h"
-#include "protocol/CommandFrame.h"
+#include "support/FramesSeen.h"
 
 namespace vorn::test {
 
@@ -22,27 +21,6 @@ inline devices::mouse::LightNames mouseLightNames() {
             {"mode" + std::to_string(i), i != 9, static_cast<std::uint8_t>(codes[i])});
     }
     return names;
-}
-
-// The command frames device saw: "01" for a frame without data, "06 56@0" for one with its
-// length and offset.
-inline std::vector<std::string> framesSeen(const emulator::VirtualBus& bus, int device) {
-    std::vector<std::string> frames;
-    for (const emulator::FrameRecord& record : bus.frameLog(device)) {
-        if (record.collection != 4) {
-            continue;
-        }
-        const protocol::CommandFrame frame = protocol::CommandFrame::fromBytes(record.bytes);
-        char text[32];
-        if (frame.length() == 0 && frame.offset() == 0) {
-            std::snprintf(text, sizeof text, "%02X", frame.command());
-        } else {
-            std::snprintf(text, sizeof text, "%02X %u@%u", frame.command(), frame.length(),
-                          frame.offset());
-        }
-        frames.emplace_back(text);
-    }
-    return frames;
 }
 
 using Strings = std::vector<std::string>;

@@ -15,12 +15,16 @@
 #include <vector>
 
 #include "catalogue/StandardCatalogue.h"
+#include "devices/keys/KeySetControlUI.h"
 #include "ui/controls/DeviceKeyButtonUI.h"
 #include "ui/controls/SelectPanelUI.h"
 #include "ui/framework/controls/Button.h"
 #include "ui/framework/controls/Combo.h"
+#include "ui/framework/controls/ControlFactory.h"
+#include "ui/framework/controls/Progress.h"
 #include "ui/framework/drawing/DrawInfo.h"
 #include "ui/framework/layouts/Layouts.h"
+#include "ui/profiles/DeviceProfileUI.h"
 #include "ui_controls/ControlsTestSupport.h"
 
 using namespace vorn;
@@ -68,7 +72,71 @@ constexpr NameRow kMouseNames[] = {
     {"scrolls_page_check", 0, "CheckBox"},
     {"windowdeviceset_", 2, "Button"},
     {"device_info_place", 0, "Container"},
+    {"ms_device_name", 0, "Control"},
+    {"device_tishi_info", 0, "Label"},
+    {"mouse_logo_light", 0, "DeviceKeyButton"},
+    {"Dormancy_combo_timeSelect", 0, "Combo"},
+    {"Key_Delay_combo_timeSelect", 0, "Combo"},
+    // The profile control under the picture.
+    {"device_profile", 0, "DeviceProfile"},
+    {"device_profile_combo", 0, "Combo"},
+    {"device_profile_name_edit", 0, "Edit"},
+    {"profile_menu_layout", 0, "Container"},
+    {"profile_fun_spread_btn", 0, "Button"},
+    {"device_profile_edit_save_btn", 0, "Button"},
+    {"device_add_btn", 0, "Button"},
+    {"device_copy_btn", 0, "Button"},
+    {"device_sub_btn", 0, "Button"},
+    {"device_import_btn", 0, "Button"},
+    {"device_export_btn", 0, "Button"},
+    {"device_reset_btn", 0, "Button"},
+    // The key page in the key section.
+    {"keyset_control", 0, "KeySetControl"},
+    {"keyset_layout", 0, "Container"},
+    {"keyset_function_combo", 0, "Combo"},
+    {"function_switch_tablayout", 0, "TabLayout"},
+    {"key_butt_keydefalut", 0, "Button"},
+    {"key_butt_keysave", 0, "Button"},
+    {"key_butt_keycancel", 0, "Button"},
+    {"key_butt_prosave", 0, "Button"},
+    {"keyset_mousekey_combo", 0, "Combo"},
+    {"keyset_mouseswing_combo", 0, "Combo"},
+    {"keyset_mouseswing_num_edit", 0, "Edit"},
+    {"keyset_mouseswing_delay_edit", 0, "Edit"},
+    {"keyset_mouseswing_speed_edit", 0, "Edit"},
+    {"keyset_mousewheel_combo", 0, "Combo"},
+    {"keyset_mousewheel_num_edit", 0, "Edit"},
+    {"keyset_mousewheel_delay_edit", 0, "Edit"},
+    {"keyset_mousewheel_speed_edit", 0, "Edit"},
+    {"keyset_mousedpi_combo", 0, "Combo"},
+    {"keyset_mousefire_interval_edit", 0, "Edit"},
+    {"keyset_mousefire_num_edit", 0, "Edit"},
+    {"keyset_keyboard_text_edit", 0, "Edit"},
+    {"keyset_media_combo", 0, "Combo"},
+    {"keyset_system_combo", 0, "Combo"},
+    {"keyset_macro_combo", 0, "Combo"},
+    {"keyset_macro_over_combo", 0, "Combo"},
+    {"keyset_macro_cycle_layout", 0, "Container"},
+    {"keyset_macro_cycle_edit", 0, "Edit"},
+    {"keyset_gunkey_combo", 0, "Combo"},
+    {"keyset_combokey_combo", 0, "Combo"},
+    {"key_ComBox_check_", 5, "Option"},
+    {"device_setkeyinfo_list", 0, "List"},
 };
+
+// The pictures the mouse page gives its sliders by the active stage and the link, and the
+// sliders it gives them to.
+constexpr const char* kSliderPictures[] = {
+    "control/SliderBar_BK1.png", "control/SliderBar1_Thumb.png", "control/SliderBar2_Thumb.png",
+    "control/SliderBar_BK5.png", "control/SliderBar_BK5a.png",   "control/SliderBar_BK2.png",
+    "control/SliderBar_BK3.png",
+};
+constexpr NameRow kPictureSliders[] = {{"DPI_slider_", 6, "Slider"},
+                                       {"polling_rate_slider", 0, "Slider"}};
+
+// The main window's page area at 100 %.
+constexpr int kPageWidth = 1000;
+constexpr int kPageHeight = 495;
 
 // Every page: its section switch and the places of the editors to come.
 constexpr NameRow kPageNames[] = {
@@ -122,7 +190,34 @@ std::vector<std::string> imagesOf(CControlUI* control) {
     if (auto* combo = dynamic_cast<CComboUI*>(control)) {
         images.push_back(combo->GetArrowImage());
     }
+    if (auto* slider = dynamic_cast<CSliderUI*>(control)) {
+        images.insert(images.end(), {slider->GetForeImage(), slider->GetThumbImage()});
+    }
     return images;
+}
+
+// The profile control and the key page are built from layouts of their own into the classes
+// the program registers (as the program's start does); registered for one test.
+struct RegisteredPageClasses {
+    RegisteredPageClasses() {
+        CDeviceProfileUI::Register();
+        devices::CKeySetControlUI::Register();
+    }
+    ~RegisteredPageClasses() {
+        for (const char* name :
+             {"CDeviceProfileUI", "DeviceProfile", "CKeySetControlUI", "KeySetControl"}) {
+            CControlFactory::GetInstance().UnregistControl(name);
+        }
+    }
+};
+
+bool isBelowControl(const CControlUI* control, const CControlUI* ancestor) {
+    for (const CControlUI* c = control; c != nullptr; c = c->GetParent()) {
+        if (c == ancestor) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void collect(CControlUI* control, std::vector<CControlUI*>& out) {
@@ -170,9 +265,55 @@ std::string withSlashes(std::string_view path) {
     return result;
 }
 
+// Lays a mouse page out in the main window's page area at the scale, section by section (and
+// each part of the performance section), and checks that every shown control lies inside the
+// control that holds it.
+void checkMousePageFits(std::string_view layout, int dpi) {
+    PageTree t(layout);
+    ASSERT_NE(t.built, nullptr);
+    t.pm.SetDPI(dpi);
+    t.pm.SetInitSize(kPageWidth, kPageHeight);
+    t.pm.FindControl("profile_menu_layout")->SetVisible(true);
+    t.pm.FindControl("keyset_layout")->SetVisible(true);
+    CTabLayoutUI* sections = t.tab("device_page_switch");
+    CTabLayoutUI* performance = t.tab("mouse_device_seting_layout");
+    ASSERT_NE(sections, nullptr);
+    ASSERT_NE(performance, nullptr);
+    for (int section = 0; section < sections->GetCount(); ++section) {
+        const int parts = section == 0 ? performance->GetCount() : 1;
+        for (int part = 0; part < parts; ++part) {
+            sections->SelectItem(section, false);
+            performance->SelectItem(part, false);
+            t.pm.UpdateLayout();
+            SCOPED_TRACE(sections->GetItemAt(section)->GetName() + " " + std::to_string(part));
+            for (CControlUI* c : t.all) {
+                CControlUI* parent = c->GetParent();
+                if (!c->IsVisible() || parent == nullptr) {
+                    continue;
+                }
+                auto* holder = interfaceOf<CContainerUI>(parent, "Container");
+                if ((holder != nullptr && holder->GetVerticalScrollBar() != nullptr) ||
+                    parent->GetInterface("Combo") != nullptr) {
+                    continue;  // the rows of a list scroll, a combo's drop down
+                }
+                const UiRect r = c->GetPos();
+                const UiRect outer = parent->GetPos();
+                EXPECT_TRUE(r.left >= outer.left && r.top >= outer.top && r.right <= outer.right &&
+                            r.bottom <= outer.bottom)
+                    << c->GetClass() << " '" << c->GetName() << "' " << r.left << "," << r.top
+                    << "," << r.right << "," << r.bottom << " outside " << parent->GetName() << " "
+                    << outer.left << "," << outer.top << "," << outer.right << "," << outer.bottom;
+            }
+        }
+    }
+    // What the key page keeps for its list of keys and what they do: a few rows at least.
+    EXPECT_GE(t.pm.FindControl("device_setkeyinfo_list")->GetPos().height(), 100 * dpi / 96);
+}
+
 }  // namespace
 
 TEST(DevicePageLayouts, EveryCataloguePageBuildsWithItsPictureSectionsAndControls) {
+    const RegisteredPageClasses classes;
     const std::string english = fileText(kSkin + "/lan_en.xml");
     const std::string chinese = fileText(kSkin + "/lan_cn.xml");
     // Option groups belong to the whole window, where every page lives: each page has its own.
@@ -253,6 +394,29 @@ TEST(DevicePageLayouts, EveryCataloguePageBuildsWithItsPictureSectionsAndControl
             }
         }
         if (mouse) {
+            // The profile control in the picture's column, the same in every section; the key
+            // page in the key section's place.
+            auto* profile = dynamic_cast<CDeviceProfileUI*>(t.pm.FindControl("device_profile"));
+            ASSERT_NE(profile, nullptr);
+            EXPECT_TRUE(isBelowControl(profile, t.pm.FindControl("mouse_picture_layout")));
+            EXPECT_FALSE(isBelowControl(profile, t.tab("device_page_switch")));
+            auto* keyPage =
+                dynamic_cast<devices::CKeySetControlUI*>(t.pm.FindControl("keyset_control"));
+            ASSERT_NE(keyPage, nullptr);
+            EXPECT_EQ(keyPage->GetParent(), t.pm.FindControl("key_set_place"));
+
+            // The sliders the page gives pictures paint themselves from the start (a native
+            // slider would not show them), over no colour of their own.
+            for (const NameRow& names : kPictureSliders) {
+                for (const std::string& name : namesOf(names)) {
+                    auto* slider = interfaceOf<CSliderUI>(t.pm.FindControl(name), "Slider");
+                    ASSERT_NE(slider, nullptr) << name;
+                    EXPECT_TRUE(slider->IsSelfDrawn()) << name;
+                    EXPECT_EQ(slider->GetBkColor() >> 24, 0u) << name;
+                    EXPECT_EQ(slider->GetForeColor() >> 24, 0u) << name;
+                }
+            }
+
             std::set<std::string> groups;
             for (const char* family : kOptionGroups) {
                 std::set<std::string> own;
@@ -289,6 +453,31 @@ TEST(DevicePageLayouts, EveryCataloguePageBuildsWithItsPictureSectionsAndControl
                     EXPECT_TRUE(fs::is_regular_file(kSkin + "/" + withSlashes(file))) << image;
                 }
             }
+        }
+    }
+}
+
+TEST(DevicePageLayouts, SliderPicturesOfTheMousePageAreInTheSkin) {
+    // File names compare case-sensitively here: the spelling the page uses must be the
+    // folder's own.
+    for (const char* picture : kSliderPictures) {
+        EXPECT_TRUE(fs::is_regular_file(kSkin + "/" + picture)) << picture;
+    }
+}
+
+// Every shown control of a mouse page lies inside the control that holds it (floating key
+// buttons inside the picture, rows inside their cards, the page inside the main window's page
+// area), for each section with the profile panel open and the key page's editing part shown,
+// at 100 % and at 150 %.
+TEST(DevicePageLayouts, MousePageSectionsFitThePageArea) {
+    const RegisteredPageClasses classes;
+    for (const catalogue::DevicePageRow& row : catalogue::kDevicePageTable) {
+        if (row.hasPowerPage == 0) {
+            continue;
+        }
+        for (const int dpi : {96, 144}) {
+            SCOPED_TRACE(std::string(row.pageLayout) + " at " + std::to_string(dpi));
+            checkMousePageFits(row.pageLayout, dpi);
         }
     }
 }

@@ -6,6 +6,7 @@
 
 #include "LinkRig.h"
 #include "protocol/Commands.h"
+#include "ui/profiles/DeviceProfileUI.h"
 
 using namespace vorn;
 using namespace vorn::test;
@@ -42,7 +43,11 @@ TEST(DeviceLink, CableMouseLinksItsPageAndUnplugDropsIt) {
     EXPECT_TRUE(rig.tile(kT4Entry).isTileVisible());
     EXPECT_EQ(rig.selector->currentDevice(), &t4);  // the first device shown is selected
     EXPECT_FALSE(rig.control("No_device_Link")->IsVisible());
-    EXPECT_EQ(t4.profileName(), "Profile1");
+    // The page works on the profile its model's list selects: made on the first start.
+    ASSERT_NE(t4.profileControl(), nullptr);
+    EXPECT_EQ(t4.profileControl()->Library().GetProfileNames(),
+              (std::vector<std::string>{"Profile1"}));
+    EXPECT_EQ(t4.profileName(), t4.profileControl()->GetCurrentProfileId());
     EXPECT_TRUE(capture.contains("添加一个鼠标设备"));
 
     // The device asks to be read again: timer 1002 on its tile.

@@ -14,6 +14,7 @@
 #include "platform/clock/Clock.h"
 #include "platform/debug/DebugSink.h"
 #include "platform/hid/HidBackend.h"
+#include "platform/paths/Paths.h"
 #include "support/TempHome.h"
 #include "ui/controls/CustomControlClasses.h"
 #include "ui/controls/LayoutClassTable.h"
@@ -21,6 +22,7 @@
 #include "ui/framework/core/UiLoop.h"
 #include "ui/framework/windows/PaintManager.h"
 #include "ui/framework/windows/WindowImplBase.h"
+#include "ui/profiles/DeviceProfileUI.h"
 #include "ui/selector/DeviceSelector.h"
 
 namespace vorn::test {
@@ -70,8 +72,10 @@ class LinkWindow final : public ui::WindowImplBase, public ui::devicelink::ILink
 class LinkRig : public link::IDiscoverySink {
   public:
     explicit LinkRig(const std::string& scenario) {
+        platform::setProgramFolderOverride(std::string(VORN_SOURCE_DIR) + "/resources/");
         ui::CPaintManagerUI::SetResourcePath(kSkin);
         ui::registerCustomControlElements();
+        ui::CDeviceProfileUI::Register();
         std::string error;
         bus = emulator::buildBusFromScenario(scenario, error, emulator::TimeMode::Virtual);
         EXPECT_NE(bus, nullptr) << error;
@@ -92,6 +96,7 @@ class LinkRig : public link::IDiscoverySink {
         window.DestroyWindow();
         platform::hid::setHidBackend(nullptr);
         ui::CPaintManagerUI::SetResourcePath("");
+        platform::setProgramFolderOverride("");
     }
 
     // One discovery pass; the window handles each report at once, as the scan waits for it.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "RecordingPainter.h"
 #include "UiTestSupport.h"
 #include "support/TempHome.h"
@@ -125,6 +128,34 @@ TEST(Painting, ProgressFillsItsShareAndListRowsShowTheirState) {
     t.pm.FindControl("r0")->DoPaint(other, {0, 0, 200, 100});
     EXPECT_FALSE(other.has("#FF3A1E25"));
     EXPECT_TRUE(other.has("#FFD0D0D0 'zero'"));
+}
+
+TEST(Painting, SliderPicturesPaintBarThenFillThenThumbAndFadeTheFillWhileDisabled) {
+    test::BuiltTree t(R"(<Window size="200,40"><VerticalLayout>
+        <Slider name="s" height="20" min="0" max="100" value="50" thumbsize="16,16"
+                bkimage="bar.png" foreimage="fill.png" thumbimage="thumb.png"/>
+      </VerticalLayout></Window>)");
+    t.pm.UpdateLayout();
+    auto* slider = t.find<CSliderUI>("s");
+    const auto images = [&] {
+        test::RecordingPainter p;
+        slider->DoPaint(p, {0, 0, 200, 40});
+        std::vector<std::string> drawn;
+        for (const std::string& call : p.calls) {
+            if (call.rfind("image", 0) == 0) {
+                drawn.push_back(call);
+            }
+        }
+        return drawn;
+    };
+    // The thumb lies over the filled part: the fill reaches the middle of the thumb.
+    EXPECT_EQ(images(), (std::vector<std::string>{"image 0,0,200,20 #00000000 bar.png",
+                                                  "image 0,0,100,20 #00000000 fill.png",
+                                                  "image 92,2,108,18 #00000000 thumb.png"}));
+    slider->SetEnabled(false);
+    EXPECT_EQ(images(), (std::vector<std::string>{"image 0,0,200,20 #00000000 bar.png",
+                                                  "image 0,0,100,20 #00000000 fill.png fade 80",
+                                                  "image 92,2,108,18 #00000000 thumb.png"}));
 }
 
 TEST(Painting, FontsFollowTheScale) {

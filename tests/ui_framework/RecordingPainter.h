@@ -38,8 +38,11 @@ class RecordingPainter : public ui::IPainter {
     ui::UiSize measureText(std::string_view text, const ui::TFontInfo& f, int) override {
         return {static_cast<int>(text.size()) * f.iSize / 2, f.iSize};
     }
-    bool drawImage(const std::string& path, const ui::UiRect& dest, const ui::TDrawInfo&) override {
-        add("image", dest, 0, platform::formatText(" %s", baseName(path).c_str()));
+    bool drawImage(const std::string& path, const ui::UiRect& dest,
+                   const ui::TDrawInfo& info) override {
+        add("image", dest, 0,
+            platform::formatText(" %s", baseName(path).c_str()) +
+                (info.uFade != 255 ? platform::formatText(" fade %d", info.uFade) : ""));
         return true;
     }
     bool drawTintedImage(const std::string& path, const ui::UiRect& dest, const ui::TDrawInfo&,

@@ -94,7 +94,7 @@ TEST_F(DeviceProfileTest, LayoutHasTheNamedControlsAndTheButtonsTheWindowRoutes)
           "device_export_btn", "device_reset_btn"}) {
         EXPECT_NE(tree->pm.FindControl(name), nullptr) << name;
     }
-    EXPECT_EQ(tree->pm.FindControl("device_add_btn")->GetText(), "New");
+    EXPECT_EQ(tree->pm.FindControl("device_add_btn")->GetToolTip(), "New");
     EXPECT_FALSE(control->IsPanelShown());
     control->ShowPanel(!control->IsPanelShown());
     EXPECT_TRUE(control->IsPanelShown());

@@ -133,6 +133,16 @@ void* CKeySetControlUI::GetInterface(std::string_view name) {
 
 void CKeySetControlUI::DoInit() {
     fillTables();
+    // Option groups belong to the whole window: each key page (one per device page) gives
+    // its modifier options a group of its own, so choosing one on one page leaves the others.
+    static int pages = 0;
+    const std::string group = "keyset_modifier_" + std::to_string(++pages);
+    for (int i = 0; i < kModifierOptionCount; ++i) {
+        if (auto* option = ui::interfaceOf<ui::COptionUI>(
+                child(std::string(kModifierPrefix) + std::to_string(i)), "Option")) {
+            option->SetGroup(group);
+        }
+    }
 }
 
 ui::CControlUI* CKeySetControlUI::child(std::string_view name) const {

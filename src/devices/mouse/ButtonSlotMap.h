@@ -9,30 +9,16 @@
 #include <span>
 #include <vector>
 
+#include "devices/keys/MouseKeys.h"
 #include "profiles/MouseProfiledata.h"
 #include "profiles/records/KeyAssignment.h"
 
 namespace vorn::devices::mouse {
 
-// The factory codes of the logical buttons, in logical order: forward, left, middle,
-// right, back, DPI up, DPI down, DPI cycle, polling-rate cycle, game mode, DPI shift,
-// rapid fire.
-inline constexpr std::size_t kMouseLogicalButtonCount = 12;
-inline constexpr std::array<profiles::KeyAssignment, kMouseLogicalButtonCount> kMouseFactoryCodes =
-    {{
-        {0x10, 0x10, 0x00},
-        {0x10, 0x01, 0x00},
-        {0x10, 0x04, 0x00},
-        {0x10, 0x02, 0x00},
-        {0x10, 0x08, 0x00},
-        {0x13, 0x01, 0x00},
-        {0x13, 0x02, 0x00},
-        {0x13, 0x03, 0x00},
-        {0x15, 0x03, 0x00},
-        {0xA0, 0x1B, 0x00},
-        {0x16, 0x90, 0x01},
-        {0x14, 0x78, 0x02},
-    }};
+// The logical buttons are those of the mouse's factory codes (kMouseFactoryCodes: forward,
+// left, middle, right, back, DPI up, DPI down, DPI cycle, polling-rate cycle, game mode, DPI
+// shift, rapid fire).
+inline constexpr std::size_t kMouseLogicalButtonCount = kMouseFactoryCodes.size();
 
 // Bytes per key slot in the key tables, and the largest table a channel block holds.
 inline constexpr std::size_t kKeySlotBytes = 3;

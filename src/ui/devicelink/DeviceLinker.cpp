@@ -7,7 +7,6 @@
 #include "link/OtherLink.h"
 #include "platform/debug/DebugSink.h"
 #include "platform/debug/LogFile.h"
-#include "profiles/ProfileLibrary.h"
 
 namespace vorn::ui::devicelink {
 
@@ -168,25 +167,10 @@ bool DeviceLinker::openCommand(devices::CTessarinUSBDevice& page, const catalogu
     return true;
 }
 
-void DeviceLinker::bindProfileName(devices::CTessarinUSBDevice& page) {
-    // The model's profiles: made from its factory profile the first time the device is seen.
-    profiles::ProfileLibrary library;
-    library.SetDeviceType(page.slotIdentityOf().deviceType);
-    library.SetFolders(page.deviceDataFolder(), page.defaultProfilePath());
-    library.InitList();
-    const int selected = library.GetSelectedIndex();
-    if (selected >= 0 && selected < library.GetProfileCount()) {
-        page.setProfileName(library.GetProfileNames()[static_cast<std::size_t>(selected)]);
-    }
-}
-
 void DeviceLinker::startFirstRead(devices::CTessarinUSBDevice& page, bool showEntry) {
     const int entry = selector_.indexOfPage(&page);
     if (entry < 0) {
         return;
-    }
-    if (page.profileName().empty()) {
-        bindProfileName(page);
     }
     if (showEntry) {
         selector_.showLinkedEntry(entry);

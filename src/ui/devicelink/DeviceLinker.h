@@ -73,8 +73,6 @@ class DeviceLinker {
     bool openCommand(devices::CTessarinUSBDevice& page, const catalogue::DeviceSlot& slot,
                      bool radio, const catalogue::DeviceSlot& identity);
     void startFirstRead(devices::CTessarinUSBDevice& page, bool showEntry);
-    // The page learns the name of its model's selected profile.
-    void bindProfileName(devices::CTessarinUSBDevice& page);
     void loseCommand(int index, const catalogue::DeviceSlot& slot);
     void loseEvent(int index);
     void dropReceiverMouseLink();

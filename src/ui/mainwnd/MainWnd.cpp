@@ -46,6 +46,7 @@ CMainWnd::CMainWnd(MainWndEnvironment environment)
     }
     addWindowRows();
     addSelectorRows();
+    addMouseRows();
 }
 
 CMainWnd::~CMainWnd() {
@@ -362,6 +363,9 @@ void CMainWnd::onTimer(unsigned id) {
             break;
         case kTimerGameLight:
             break;  // the saved light mode returns with the device pages
+        case kTimerProfileSwitch:
+            switchProfile();
+            break;
         case kTimerReceiverPoll:
             if (linker_) {
                 linker_->pollReceiver();

@@ -13,11 +13,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "devices/mouse/TessarinMouseDevice.h"
 #include "link/LinkedSlots.h"
 #include "platform/settings/SettingsStore.h"
 #include "platform/sync/WorkerThread.h"
@@ -56,6 +58,8 @@ inline constexpr std::uintptr_t kPowerResume = 0x12;
 // Timers.
 inline constexpr unsigned kTimerScaleFit = 1011;
 inline constexpr unsigned kTimerTrayMenu = 1032;
+inline constexpr unsigned kTimerProfileSwitch = 1055;
+inline constexpr unsigned kProfileSwitchDelayMs = 400;
 inline constexpr unsigned kTimerGameLight = 1066;
 inline constexpr unsigned kTimerReceiverPoll = devicelink::kTimerReceiverPoll;  // 1068
 
@@ -116,12 +120,22 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver, private devi
     }
     // The live slot list the device scan keeps.
     const link::LinkedSlots& GetLinkedSlots() const { return *slots_; }
+    link::LinkedSlots& GetLinkedSlots() { return *slots_; }
     // The device selector with its pages (built at the first display); null before.
     selector::DeviceSelector* GetSelector() const { return selector_.get(); }
     devicelink::DeviceLinker* GetLinker() const { return linker_.get(); }
     // The device page the page-specific controls act on; null when none is connected and
     // selected.
     devices::CTessarinUSBDevice* currentDevice() const;
+    devices::CTessarinMouseDevice* currentMouse() const;
+    // Where the window's messages to the user go instead of its message box (a program
+    // without a window: vornctl), and who answers its questions.
+    void SetNoticeSink(std::function<void(const std::string&)> sink) {
+        noticeSink_ = std::move(sink);
+    }
+    void SetConfirmSink(std::function<bool(const std::string&)> sink) {
+        confirmSink_ = std::move(sink);
+    }
     // The worker slots: slot 0 runs the device scan, slot 8 the light synchronisation.
     platform::WorkerThread& WorkerSlot(std::size_t index) { return *workers_[index]; }
 
@@ -166,6 +180,19 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver, private devi
     // light editor's sliders.
     void addWindowRows();
     void addSelectorRows();
+    void addMouseRows();
+    // The current device's action, when it is a mouse.
+    void onMouse(const std::function<void(devices::CTessarinMouseDevice&)>& action);
+    // A message to the user: the language text of key, its "%d" replaced by number.
+    void tellUser(std::string_view key, int number = 0);
+    // A question with OK and Cancel; true for OK.
+    bool askUser(std::string_view key);
+    void tellKeySave(const devices::KeySaveOutcome& outcome);
+    // Timer 1055: the current page takes the profile its profile list selects.
+    void switchProfile();
+    // "device_reset_btn": the current page's profile gets the factory settings, on the
+    // device as well.
+    void resetDevice();
     void onCloseButton();
     // Every page learns whether the window is seen (shown and not minimised).
     void tellPagesShown();
@@ -224,6 +251,8 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver, private devi
     std::unique_ptr<devicelink::DeviceLinker> linker_;
     dispatch::ControlDispatch dispatch_;
     int shownToPages_ = -1;  // what the pages were last told
+    std::function<void(const std::string&)> noticeSink_;
+    std::function<bool(const std::string&)> confirmSink_;
 };
 
 // The main window's private message that carries a CopyData block from another program:

@@ -109,8 +109,8 @@ bool isWindowLayout(const std::string& path) {
 // of the skin's look on the main window's background.
 class LayoutWindow final : public WindowImplBase {
   public:
-    LayoutWindow(std::string file, const std::string& host)
-        : file_(std::move(file)), window_(isWindowLayout(file_)), host_(host) {}
+    LayoutWindow(std::string file, const std::string& host, const LayoutHooks& hooks)
+        : file_(std::move(file)), window_(isWindowLayout(file_)), host_(host), hooks_(hooks) {}
     std::string GetWindowClassName() const override { return "SkinViewWnd"; }
     bool IsWindowLayout() const { return window_; }
 
@@ -122,7 +122,8 @@ class LayoutWindow final : public WindowImplBase {
         }
         auto* host = interfaceOf<CContainerUI>(m_pm.FindControl(kHostName), "Container");
         CDialogBuilder builder;
-        if (host == nullptr || builder.Create(file_, {}, nullptr, nullptr, host) == nullptr) {
+        IDialogBuilderCallback* callback = hooks_.createControl ? this : nullptr;
+        if (host == nullptr || builder.Create(file_, {}, callback, nullptr, host) == nullptr) {
             return nullptr;
         }
         return host;
@@ -140,10 +141,16 @@ class LayoutWindow final : public WindowImplBase {
     }
 
   private:
+    CControlUI* CreateControl(std::string_view className) override {
+        return hooks_.createControl ? hooks_.createControl(className, m_pm)
+                                    : WindowImplBase::CreateControl(className);
+    }
+
     static constexpr const char* kHostName = "skinview_host";
     std::string file_;
     bool window_;
     std::string host_;
+    const LayoutHooks& hooks_;
 };
 
 // Shows the named item of its tab layout, or selects the named option.
@@ -225,7 +232,7 @@ int runSkinView(int argc, char** argv, std::ostream& out, std::ostream& err,
         }
         case Options::What::Layout: {
             std::string path = std::filesystem::absolute(o.layout).string();
-            LayoutWindow window(path, hooks.hostElement ? hooks.hostElement(o.layout) : "");
+            LayoutWindow window(path, hooks.hostElement ? hooks.hostElement(o.layout) : "", hooks);
             if (!window.Create(nullptr, "skinview", WS_POPUP, 0)) {
                 err << "skinview: cannot build " << o.layout << "\n";
                 return 1;

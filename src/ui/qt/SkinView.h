@@ -14,6 +14,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace vorn::ui {
 class CControlUI;
@@ -29,6 +30,9 @@ struct LayoutHooks {
     // What the program does to the built layout before it is shown (before --select); `host`
     // is the control the layout was built into.
     std::function<void(CPaintManagerUI& pm, CControlUI* host, const std::string& layout)> prepare;
+    // The control for a class name the framework does not know, as the main window's builder
+    // callback makes it (`pm` is the window's manager); none: only the control factory.
+    std::function<CControlUI*(std::string_view className, CPaintManagerUI& pm)> createControl;
 };
 
 // Runs the tool (makes its own QApplication). Answers the exit code: 0 written, 1 the

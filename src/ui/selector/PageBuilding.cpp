@@ -7,6 +7,8 @@
 
 #include "catalogue/LinkRules.h"
 #include "platform/debug/DebugSink.h"
+#include "ui/framework/windows/Window.h"
+#include "ui/profiles/DeviceProfileUI.h"
 #include "ui/selector/DeviceSelector.h"
 
 namespace vorn::ui::selector {
@@ -110,6 +112,14 @@ devices::CTessarinUSBDevice* DeviceSelector::buildDevicePage(const catalogue::De
     p.setPageIndex(forReceiver ? entryCount() : row);
     pages->Add(page.release());
     p.InitPage();
+    // The model's profiles: the page works on the one its list selects.
+    if (CDeviceProfileUI* profiles = p.profileControl()) {
+        profiles->SetOwnerWindow(dynamic_cast<CWindowWnd*>(owner_));
+        profiles->SetDeviceType(slot.deviceType);
+        profiles->SetFolders(p.deviceDataFolder(), p.defaultProfilePath());
+        profiles->InitList();
+        p.setProfileName(profiles->GetCurrentProfileId());
+    }
 
     // The tile, hidden until the device link reports the device.
     tiles->Add(tileControl.release());

@@ -2,9 +2,16 @@
 
 #include <algorithm>
 
+#include "ui/framework/drawing/RenderEngine.h"
 #include "ui/framework/windows/PaintManager.h"
 
 namespace vorn::ui {
+namespace {
+
+// How a disabled slider shows its filled part.
+constexpr std::string_view kDisabledFillFade = "fade='80'";
+
+}  // namespace
 
 CProgressUI::CProgressUI() {
     SetTextStyle(DT_SINGLELINE | DT_CENTER | DT_VCENTER);
@@ -256,7 +263,11 @@ void CSliderUI::SetAttribute(std::string_view name, std::string_view value) {
     CProgressUI::SetAttribute(name, value);
 }
 
-void CSliderUI::PaintStatusImage(IPainter& painter) {
+void CSliderUI::PaintForeImage(IPainter& painter) {
+    if (!GetForeImage().empty()) {
+        CRenderEngine::DrawImageString(painter, GetManager(), GetFillRect(), GetPosNoLayout(),
+                                       GetForeImage(), IsEnabled() ? "" : kDisabledFillFade);
+    }
     // Dragging holds the thumb pushed (captured and pushed are set and cleared together).
     std::string_view image = PickStatusImage(
         {.normal = thumbImage_, .hot = thumbHotImage_, .pushed = thumbPushedImage_});

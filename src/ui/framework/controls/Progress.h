@@ -77,7 +77,8 @@ class CSliderUI : public CProgressUI {
 
     void DoEvent(TEventUI& event) override;
     void SetAttribute(std::string_view name, std::string_view value) override;
-    void PaintStatusImage(IPainter& painter) override;
+    // The filled part (faded while disabled), then the thumb over it.
+    void PaintForeImage(IPainter& painter) override;
 
   protected:
     UiCursor DefaultCursor() const override { return UiCursor::Hand; }
