@@ -41,5 +41,6 @@ int runProfileCommand(CliContext& ctx);
 int runSimCommand(CliContext& ctx);
 int runDevicesCommand(CliContext& ctx);
 int runWindowCommand(CliContext& ctx);
+int runMouseCommand(CliContext& ctx);
 
 }  // namespace vorn::cli

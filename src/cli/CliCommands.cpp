@@ -22,6 +22,11 @@ const std::vector<CliCommand>& cliCommands() {
         {"profile", "list|select|new|copy|rename|delete|export|import|reset --model MODEL",
          "manage a model's profiles in the user's data folder (vornctl profile help)",
          runProfileCommand},
+        {"mouse",
+         "show|dpi|stage|enable|rate|liftoff|motion-sync|calibration|silent|debounce|sleep|key|"
+         "light ...",
+         "show or change the settings of a mouse as its page does (vornctl mouse help)",
+         runMouseCommand},
         {"devices", "", "the devices a running vorn shows: model, link, battery, profile",
          runDevicesCommand},
         {"window", "show|hide", "bring a running vorn's window up or put it into the tray",

@@ -10,31 +10,67 @@ namespace {
 
 constexpr std::uint32_t kAnswerTimeoutMs = 5000;
 
+// The call; on failure why, with the bus's error code (0: no session bus).
+struct Call {
+    int result = 0;  // the call's result: >= 0 answered
+    int connectError = 0;
+    bool connected = false;
+};
+
+Call call(const std::string& method, const std::vector<std::string>& words,
+          platform::ipc::SessionBus::ControlAnswer& answer) {
+    Call c;
+    auto bus = platform::ipc::SessionBus::connect(&c.connectError);
+    if (!bus) {
+        return c;
+    }
+    c.connected = true;
+    c.result = bus->callControl(platform::ipc::kApplicationName, platform::ipc::kApplicationPath,
+                                method, words, kAnswerTimeoutMs, answer);
+    return c;
+}
+
+bool notRunning(const Call& c) {
+    return c.result == -ENOENT || c.result == -EHOSTUNREACH;
+}
+
 }  // namespace
 
 std::optional<platform::ipc::SessionBus::ControlAnswer> askRunningVorn(
     CliContext& ctx, const std::string& command, const std::string& method,
     const std::vector<std::string>& words, const std::string& notRunningHint) {
     const std::string prefix = "vornctl " + command + ": ";
-    int connectError = 0;
-    auto bus = platform::ipc::SessionBus::connect(&connectError);
-    if (!bus) {
-        ctx.err << prefix << "no session bus (" << std::strerror(-connectError)
+    platform::ipc::SessionBus::ControlAnswer answer;
+    const Call c = call(method, words, answer);
+    if (!c.connected) {
+        ctx.err << prefix << "no session bus (" << std::strerror(-c.connectError)
                 << "), so no running vorn can be reached\n";
         return std::nullopt;
     }
-    platform::ipc::SessionBus::ControlAnswer answer;
-    const int r = bus->callControl(platform::ipc::kApplicationName, platform::ipc::kApplicationPath,
-                                   method, words, kAnswerTimeoutMs, answer);
-    if (r == -ENOENT || r == -EHOSTUNREACH) {
+    if (notRunning(c)) {
         ctx.err << prefix << "vorn is not running" << notRunningHint << "\n";
         return std::nullopt;
     }
-    if (r < 0) {
-        ctx.err << prefix << "no answer from vorn (" << std::strerror(-r) << ")\n";
+    if (c.result < 0) {
+        ctx.err << prefix << "no answer from vorn (" << std::strerror(-c.result) << ")\n";
         return std::nullopt;
     }
     return answer;
+}
+
+VornReach callRunningVorn(CliContext& ctx, const std::string& command, const std::string& method,
+                          const std::vector<std::string>& words,
+                          platform::ipc::SessionBus::ControlAnswer& answer) {
+    const Call c = call(method, words, answer);
+    if (!c.connected || notRunning(c)) {
+        return VornReach::NotRunning;
+    }
+    if (c.result < 0) {
+        ctx.err << "vornctl " << command << ": no answer from vorn (" << std::strerror(-c.result)
+                << ")\n";
+        return VornReach::Failed;
+    }
+    return VornReach::Answered;
 }
 
 int printAnswer(CliContext& ctx, const std::string& command,

@@ -1,5 +1,6 @@
 #include "shell/ControlCommands.h"
 
+#include "shell/MouseCommand.h"
 #include "ui/profiles/DeviceProfileUI.h"
 
 namespace vorn::shell {
@@ -14,6 +15,20 @@ std::string linkWord(devices::CTessarinUSBDevice& page) {
 }
 
 }  // namespace
+
+std::string selectedProfileName(devices::CTessarinUSBDevice& page) {
+    ui::CDeviceProfileUI* profiles = page.profileControl();
+    if (profiles == nullptr) {
+        return {};
+    }
+    // The library's selection: the combo of a page that was hidden when its list was read
+    // selects nothing until the list is shown again.
+    const int selected = profiles->Library().GetSelectedIndex();
+    const std::vector<std::string>& names = profiles->Library().GetProfileNames();
+    return selected >= 0 && selected < static_cast<int>(names.size())
+               ? names[static_cast<std::size_t>(selected)]
+               : std::string();
+}
 
 std::vector<platform::ipc::DeviceLine> deviceLines(const ui::selector::DeviceSelector& selector) {
     std::vector<platform::ipc::DeviceLine> lines;
@@ -31,13 +46,7 @@ std::vector<platform::ipc::DeviceLine> deviceLines(const ui::selector::DeviceSel
             line.battery = (*block)[0];
             line.charging = (*block)[1] != 0;
         }
-        if (ui::CDeviceProfileUI* profiles = page.profileControl()) {
-            const int selected = profiles->GetSelectedIndex();
-            const std::vector<std::string>& names = profiles->Library().GetProfileNames();
-            if (selected >= 0 && selected < static_cast<int>(names.size())) {
-                line.profile = names[static_cast<std::size_t>(selected)];
-            }
-        }
+        line.profile = selectedProfileName(page);
         line.selected = i == current;
         lines.push_back(std::move(line));
     }
@@ -60,6 +69,9 @@ platform::ipc::SessionBus::ControlAnswer answerCommand(ui::mainwnd::CMainWnd& wi
             window.HideToTray();
         }
         return {true, words[1] == "show" ? "the window is shown" : "the window is in the tray"};
+    }
+    if (!words.empty() && words[0] == "mouse") {
+        return answerMouse(window, {words.begin() + 1, words.end()});
     }
     std::string said;
     for (const std::string& word : words) {

@@ -1,7 +1,8 @@
 #pragma once
 // The answer of a running program to the vornctl commands it serves itself
 // (Control1.Command): "devices" lists the device pages its window shows; "window show" and
-// "window hide" bring the window up or put it into the tray, as the tray icon does.
+// "window hide" bring the window up or put it into the tray, as the tray icon does; "mouse
+// ..." works the mouse page as vornctl mouse does (MouseCommand.h).
 
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@
 #include "ui/selector/DeviceSelector.h"
 
 namespace vorn::shell {
+
+// The name of the profile the page's profile list has selected; empty when it has none.
+std::string selectedProfileName(devices::CTessarinUSBDevice& page);
 
 // The shown tiles of the selector, in selector order.
 std::vector<platform::ipc::DeviceLine> deviceLines(const ui::selector::DeviceSelector& selector);

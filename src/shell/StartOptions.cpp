@@ -8,7 +8,8 @@ namespace vorn::shell {
 
 std::string startUsage() {
     return std::string(
-               "Usage: vorn [--demo[=SCENARIO]] [--lang en|zh] [--screenshot FILE]\n"
+               "Usage: vorn [--demo[=SCENARIO]] [--lang en|zh] [--section NAME] "
+               "[--screenshot FILE]\n"
                "\n"
                "The configuration program of the VORN devices. It lives in the tray; a second\n"
                "start brings the running window to the front.\n"
@@ -17,6 +18,8 @@ std::string startUsage() {
            kDefaultDemoScenario +
            ")\n"
            "  --lang en|zh       the language of the window (kept for later starts)\n"
+           "  --section NAME     the section the device pages show first: performance,\n"
+           "                     light, keys, macros, system or about\n"
            "  --screenshot FILE  render the main window once start-up is complete, write it\n"
            "                     to FILE as PNG and end (works without a display)\n"
            "  --help             this text\n"
@@ -24,6 +27,21 @@ std::string startUsage() {
            "\n"
            "Scenarios:\n" +
            emulator::scenarioHelpText();
+}
+
+int sectionNumber(const std::string& name) {
+    struct Section {
+        const char* name;
+        int number;
+    };
+    constexpr Section kSections[] = {{"performance", 8}, {"light", 1},  {"keys", 2},
+                                     {"macros", 3},      {"system", 4}, {"about", 9}};
+    for (const Section& s : kSections) {
+        if (name == s.name) {
+            return s.number;
+        }
+    }
+    return 0;
 }
 
 std::optional<StartOptions> parseStartOptions(const std::vector<std::string>& args,
@@ -52,6 +70,18 @@ std::optional<StartOptions> parseStartOptions(const std::vector<std::string>& ar
                 return std::nullopt;
             }
             options.screenshot = *file;
+        } else if (a == "--section") {
+            auto name = value("--section");
+            if (!name) {
+                return std::nullopt;
+            }
+            options.section = sectionNumber(*name);
+            if (options.section == 0) {
+                err << "vorn: --section takes performance, light, keys, macros, system or "
+                       "about, not '"
+                    << *name << "'\n";
+                return std::nullopt;
+            }
         } else if (a == "--lang") {
             auto lang = value("--lang");
             if (!lang) {

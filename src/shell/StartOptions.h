@@ -17,12 +17,17 @@ struct StartOptions {
     std::optional<std::string> demo;  // the scenario of --demo
     std::string screenshot;           // --screenshot FILE
     std::string language;             // --lang: "en" or "zh"; empty: the saved one
+    int section = 0;                  // --section: the page number shown first; 0: the default
 };
 
 // Reads the arguments (without the program name). Nothing, after a message on err, when
 // they cannot be understood.
 std::optional<StartOptions> parseStartOptions(const std::vector<std::string>& args,
                                               std::ostream& err);
+
+// The page numbers of the section names --section takes ("performance" 8, "light" 1,
+// "keys" 2, "macros" 3, "system" 4, "about" 9); 0 for another name.
+int sectionNumber(const std::string& name);
 
 // The text of --help.
 std::string startUsage();

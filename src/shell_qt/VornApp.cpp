@@ -184,6 +184,7 @@ int runVorn(int argc, char** argv, std::ostream& out, std::ostream& err) {
     env.userFolder = platform::userFolder();
     env.languageName = options->language;
     env.programPath = platform::programFolder() + "vorn";
+    env.firstSection = options->section;
 
     // The bus the device scan looks at: the emulator for --demo, else the system's hidraw nodes.
     std::unique_ptr<emulator::VirtualBus> demoBus;

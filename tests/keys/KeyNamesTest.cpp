@@ -66,8 +66,8 @@ TEST(KeyNames, EachKindIsNamedFromItsTable) {
         {{0xB0, 1, 2}, {}},
         {{0xC0, 0, 0}, {}},
         {{0xD0, 0xA2, 3}, keys({"keyboard_key_M3"})},
-        {{0xD0, 0xA2, 9}, plain("关闭")},
-        {{0x99, 0, 0}, plain("关闭")},
+        {{0xD0, 0xA2, 9}, keys({"close_text"})},
+        {{0x99, 0, 0}, keys({"close_text"})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code.code());

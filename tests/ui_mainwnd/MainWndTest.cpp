@@ -425,3 +425,42 @@ TEST_F(MainWndTest, DeviceScanReportsSlotsAndBringsTheWindowUpAfterItsFirstPass)
     window.reset();
     platform::hid::setHidBackend(nullptr);
 }
+
+#include "ui/framework/controls/Edit.h"
+#include "ui/framework/controls/Progress.h"
+
+TEST_F(MainWndTest, ThePadsSensitivityEditIsClampedAndMovesItsSlider) {
+    CMainWnd& w = start();
+    auto* root = dynamic_cast<CContainerUI*>(control("root"));
+    ASSERT_NE(root, nullptr);
+    auto* pair = new CHorizontalLayoutUI;
+    auto* edit = new CEditUI;
+    edit->SetName("zelta_DPI_edit_1");
+    auto* slider = new CSliderUI;
+    slider->SetName("zelta_DPI_slider_1");
+    slider->SetMinValue(0);
+    slider->SetMaxValue(10000);
+    pair->Add(edit);
+    pair->Add(slider);
+    root->Add(pair);
+    const auto leave = [&](const char* text) {
+        edit->SetText(text);
+        TNotifyUI msg;
+        msg.sType = DUI_MSGTYPE_KILLFOCUS;
+        msg.pSender = edit;
+        w.Notify(msg);
+        return edit->GetText();
+    };
+    EXPECT_EQ(leave("150"), "200");
+    EXPECT_EQ(slider->GetValue(), 200);
+    EXPECT_EQ(leave("7000"), "6500");
+    EXPECT_EQ(slider->GetValue(), 6500);
+    EXPECT_EQ(leave("3200"), "3200");
+    // The slider moving writes its value into the edit.
+    slider->SetValue(1234);
+    TNotifyUI moved;
+    moved.sType = DUI_MSGTYPE_MOVEVALUECHANGED;
+    moved.pSender = slider;
+    w.Notify(moved);
+    EXPECT_EQ(edit->GetText(), "1234");
+}

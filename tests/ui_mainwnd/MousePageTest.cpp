@@ -263,3 +263,28 @@ TEST(MousePage, ResetGivesTheProfileAndTheMouseTheFactorySettingsAfterAsking) {
     EXPECT_EQ(rig.storedEntry()["DPIStages"][0]["StageDPIs"][0]["StageDPIX"].asInt(), 400);
     EXPECT_EQ(rig.control("DPI_edit_0")->GetText(), "400");
 }
+
+TEST(MousePage, KeysPressedWhileTheKeyFieldHasTheFocusBecomeTheKeysAssignment) {
+    MouseRig rig("t4");
+    ui::CControlUI* keysTab = rig.headless->window().GetPaintManager().FindControl("key_Op_tab");
+    asOption(keysTab)->Selected(true, false);
+    rig.headless->raise("selectchanged", keysTab);
+    rig.raise("click", "key_1");
+    auto* functions = dynamic_cast<ui::CComboUI*>(rig.control("keyset_function_combo"));
+    functions->SelectItem(6, false, false);  // a keyboard key
+    rig.raise("itemselect", "keyset_function_combo");
+    rig.raise("setfocus", "keyset_keyboard_text_edit");
+    // Right Alt, then A, as the desktop codes them (input codes 100 and 30, plus 8).
+    ui::mainwnd::CMainWnd& window = rig.headless->window();
+    window.SendMessage(ui::WM_KEYDOWN, 0x12, 108);
+    window.SendMessage(ui::WM_KEYDOWN, 'A', 38);
+    const profiles::KeyAssignment stored = rig.mouse().keyList()[1].current;
+    EXPECT_EQ(stored.kind, 0x20);
+    EXPECT_EQ(stored.param2, 0x04);      // the usage of A
+    EXPECT_NE(stored.param1 & 0x44, 0);  // an Alt
+    EXPECT_EQ(rig.control("keyset_keyboard_text_edit")->GetText().empty(), false);
+    // Left: further keys go where the focus is.
+    rig.raise("killfocus", "keyset_keyboard_text_edit");
+    window.SendMessage(ui::WM_KEYDOWN, 'B', 56);
+    EXPECT_EQ(rig.mouse().keyList()[1].current, stored);
+}

@@ -119,7 +119,7 @@ AssignmentName assignmentName(const KeyAssignment& code, std::span<const std::st
         default:
             break;
     }
-    return {{}, std::string(kUnknownKindText)};
+    return {{std::string(kUnknownKindKey)}, {}};
 }
 
 std::string languageText(std::string_view key) {

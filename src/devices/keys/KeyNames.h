@@ -22,8 +22,9 @@ struct AssignmentName {
     friend bool operator==(const AssignmentName&, const AssignmentName&) = default;
 };
 
-// The word shown for a kind no table knows.
-inline constexpr std::string_view kUnknownKindText = "关闭";
+// The language key shown for a kind no table knows: the word for a key that does nothing,
+// in the user's language.
+inline constexpr std::string_view kUnknownKindKey = "close_text";
 
 // The name of `code`; macroNames are the names of "macro.config" in list order.
 AssignmentName assignmentName(const profiles::KeyAssignment& code,

@@ -1,6 +1,7 @@
 // The mouse page's keys: binding its controls, the key buttons with their labels, and the key
 // page that edits one key's assignment.
 
+#include "devices/keys/KeyCapture.h"
 #include "devices/keys/KeyInfoList.h"
 #include "devices/keys/KeySetControlUI.h"
 #include "devices/keys/MouseKeys.h"
@@ -95,6 +96,15 @@ KeySaveOutcome CTessarinMouseDevice::onKeyPageEvent(std::string_view type, std::
     }
     applyKeyPageOutcome(outcome);
     return {};
+}
+
+bool CTessarinMouseDevice::onKeyCaptured(std::uint32_t nativeScanCode) {
+    const std::optional<CapturedKey> key = captureNativeScanCode(nativeScanCode);
+    if (keyPage_ == nullptr || !key) {
+        return false;
+    }
+    applyKeyPageOutcome(keyPage_->onKeyCaptured(*key));
+    return true;
 }
 
 void CTessarinMouseDevice::ReloadKeyPage() {

@@ -170,6 +170,8 @@ bool CTessarinMouseDevice::readKeyTables() {
 
 void CTessarinMouseDevice::ReloadFromDevice() {
     sendOwner(kMsgMouseRefresh);
+    // The page shows the mouse's own sections whichever link it is on.
+    ShowLinkKind(static_cast<int>(slotIdentityOf().deviceType));
     if (readKeyTables()) {
         const int dpiMax = sensorIndex() != mouse::kUnknownSensor ? mouse::kMaxStageDpi : 0;
         for (int i = 0; i < profiles::kDpiStageCount && dpiMax > 0; ++i) {

@@ -124,6 +124,9 @@ class CTessarinMouseDevice : public CTessarinUSBDevice {
     // The key page's events by the sender's name ("keyset_*" combos and edits,
     // "key_butt_*" clicks, "key_ComBox_check_" + n); answers what the window should say.
     KeySaveOutcome onKeyPageEvent(std::string_view type, std::string_view name);
+    // A key pressed while the key page captures keys (its keyboard key field has the focus):
+    // the desktop's code of the key. False when the key is none the key tables know.
+    bool onKeyCaptured(std::uint32_t nativeScanCode);
 
     // --- State, for the window, vornctl and tests ---
     const mouse::MouseWorkingCopy& workingCopy() const { return copy_; }

@@ -41,6 +41,10 @@ bool CMpDevicePowerUI::Activate() {
 void CMpDevicePowerUI::setPanelKind(int kind, int variant) {
     kind_ = kind == power::kKindReceiverMouse ? power::kKindMouse : kind;
     variant_ = variant;
+    // Only a mouse pad reports a paired phone; other devices show no phone at all.
+    if (CControlUI* phone = FindSubControl(kPartNames[PhoneType])) {
+        phone->SetVisible(kind_ == power::kKindMousePad);
+    }
 }
 
 void CMpDevicePowerUI::showPowerLayout(bool shown) {

@@ -111,7 +111,7 @@ void CMainWnd::onWindowInit() {
     selector_->refresh();
     linker_ = std::make_unique<devicelink::DeviceLinker>(
         *slots_, *selector_, static_cast<devicelink::ILinkHost&>(*this));
-    showPageSection(kFirstPageSection);
+    showPageSection(env_.firstSection != 0 ? env_.firstSection : kFirstPageSection);
 
     const UiRect screen = windowHost().screenRect(this);
     screenSize_ = {screen.width(), screen.height()};
@@ -450,6 +450,11 @@ bool CMainWnd::handleAwakeMessage(std::uint32_t message, std::uintptr_t wParam,
         case kMsgEntryReport:
             onEntryReport(wParam, lParam);
             return true;
+        case kMsgKeyCapture:
+            // Keys are taken in this window itself; no hook reaches into other programs.
+            capturingKeys_ = wParam == 1;
+            return true;
+
         case kMsgReadNotice:
         case kMsgPowerNotice:
         case kMsgNotice0D02:

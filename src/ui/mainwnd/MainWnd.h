@@ -80,6 +80,7 @@ struct MainWndEnvironment {
     std::string languageName;                     // chosen at start ("en"); empty: the saved one
     bool scanDevices = false;                     // run the device scan on worker slot 0
     std::string programPath;  // what the autostart entry starts; empty: no autostart item
+    int firstSection = 0;     // the page number the device pages show first; 0: performance
 };
 
 // The virtual window "mainpage" of the main window's notify pump: it holds the window's paint
@@ -167,6 +168,8 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver, private devi
                                  bool& handled) override;
     intptr_t OnDestroy(bool& handled) override;
     intptr_t OnSize(uintptr_t wParam, intptr_t lParam, bool& handled) override;
+    // A key pressed while keys are captured goes to the key page instead of the focus.
+    intptr_t HandleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
     // Clicks go through the control dispatch like every other event.
     void OnClick(TNotifyUI&) override {}
 
@@ -188,6 +191,8 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver, private devi
     // A question with OK and Cancel; true for OK.
     bool askUser(std::string_view key);
     void tellKeySave(const devices::KeySaveOutcome& outcome);
+    // WM_KEYDOWN while keys are captured: the current mouse's key page takes the key.
+    bool captureKey(std::intptr_t nativeScanCode);
     // Timer 1055: the current page takes the profile its profile list selects.
     void switchProfile();
     // "device_reset_btn": the current page's profile gets the factory settings, on the
@@ -253,6 +258,7 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver, private devi
     int shownToPages_ = -1;  // what the pages were last told
     std::function<void(const std::string&)> noticeSink_;
     std::function<bool(const std::string&)> confirmSink_;
+    bool capturingKeys_ = false;  // 0x041E: the key page's keyboard key field has the focus
 };
 
 // The main window's private message that carries a CopyData block from another program:

@@ -76,6 +76,7 @@ constexpr const char* kKeyPageButtons[] = {
 constexpr const char* kPointerSliders[] = {"pointer_speed_slider", "double_click_slider",
                                            "scroll_speed_slider"};
 constexpr const char* kPointerChecks[] = {"pointer_precision_check", "scrolls_page_check"};
+constexpr const char* kKeyCaptureField = "keyset_keyboard_text_edit";
 
 }  // namespace
 
@@ -167,11 +168,30 @@ void CMainWnd::addMouseRows() {
     }
     dispatch_.onNumbered(DUI_MSGTYPE_SELECTCHANGED, "key_ComBox_check_",
                          [keyPage](TNotifyUI& msg, int) { keyPage(msg); });
+    // The keyboard key field: while it has the focus, keys pressed in the window are taken.
+    const auto startCapture = [this](TNotifyUI&) { SendMessage(kMsgKeyCapture, 1, 0); };
+    dispatch_.on(DUI_MSGTYPE_SETFOCUS, kKeyCaptureField, startCapture);
+    dispatch_.on(DUI_MSGTYPE_CLICK, kKeyCaptureField, startCapture);
+    dispatch_.on(DUI_MSGTYPE_KILLFOCUS, kKeyCaptureField,
+                 [this](TNotifyUI&) { SendMessage(kMsgKeyCapture, 0, 0); });
 
     // The profile control.
     dispatch_.on(DUI_MSGTYPE_ITEMSELECT, "device_profile_combo",
                  [this](TNotifyUI&) { SetTimer(kTimerProfileSwitch, kProfileSwitchDelayMs); });
     dispatch_.on(DUI_MSGTYPE_CLICK, "device_reset_btn", [this](TNotifyUI&) { resetDevice(); });
+}
+
+intptr_t CMainWnd::HandleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    if (message == WM_KEYDOWN && capturingKeys_ && systemAwake_ && captureKey(lParam)) {
+        return 0;
+    }
+    return WindowImplBase::HandleMessage(message, wParam, lParam);
+}
+
+bool CMainWnd::captureKey(std::intptr_t nativeScanCode) {
+    devices::CTessarinMouseDevice* mouse = currentMouse();
+    return mouse != nullptr && nativeScanCode > 0 &&
+           mouse->onKeyCaptured(static_cast<std::uint32_t>(nativeScanCode));
 }
 
 void CMainWnd::tellUser(std::string_view key, int number) {

@@ -114,9 +114,12 @@ void RealisedWindow::closeEvent(QCloseEvent* event) {
 }
 
 void RealisedWindow::keyPressEvent(QKeyEvent* event) {
+    // The key's virtual-key code, and the desktop's own code of the key (the window's key
+    // capture tells left from right modifiers by it).
     uint32_t key = virtualKeyOf(event->key());
-    if (window_ != nullptr && key != 0 && window_->IsWindowEnabled()) {
-        window_->SendMessage(WM_KEYDOWN, key, 0);
+    const quint32 native = event->nativeScanCode();
+    if (window_ != nullptr && (key != 0 || native != 0) && window_->IsWindowEnabled()) {
+        window_->SendMessage(WM_KEYDOWN, key, static_cast<intptr_t>(native));
     }
 }
 

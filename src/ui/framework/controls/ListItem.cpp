@@ -64,7 +64,8 @@ bool CListItemState::selectRow(bool select, bool triggerEvent) {
 
 IListItemUI* selectableRowOf(CControlUI* control) {
     IListItemUI* item = listItemOf(control);
-    if (item == nullptr || !control->IsVisible() || !control->IsEnabled()) {
+    // A row hidden only because its list is (a list on a page not shown) can still be chosen.
+    if (item == nullptr || !control->IsVisibleSelf() || !control->IsEnabled()) {
         return nullptr;
     }
     return item;

@@ -78,7 +78,8 @@ inline IListItemUI* listItemOf(CControlUI* control) {
                               : nullptr;
 }
 
-// The row a control is when it can be selected now (a visible, enabled row), or nullptr.
+// The row a control is when it can be selected now (a row not hidden itself, and enabled; a
+// row hidden only because its list is can be chosen), or nullptr.
 IListItemUI* selectableRowOf(CControlUI* control);
 
 // Tells the rows of a list-like owner (`rows`: the owner, answering its rows through
