@@ -125,14 +125,17 @@ void BM_PreviewEngineBreathing(benchmark::State& state) {
                preview.target.frames.load());
     }
 }
-BENCHMARK(BM_PreviewEngineBreathing)
-    ->ArgNames({"shown", "speed"})
-    ->Args({1, 2})
-    ->Args({1, 4})
-    ->Args({0, 2})
-    ->Iterations(1)
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
+// Shown at speeds 2 and 4 (interval 0: a frame on every pass), and hidden.
+void previewCases(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"shown", "speed"})
+        ->Args({1, 2})
+        ->Args({1, 4})
+        ->Args({0, 2})
+        ->Iterations(1)
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(BM_PreviewEngineBreathing)->Apply(previewCases);
 
 void BM_MillisecondLoopBreathing(benchmark::State& state) {
     PreviewPage preview(state.range(0) != 0, static_cast<std::uint8_t>(state.range(1)));
@@ -151,13 +154,6 @@ void BM_MillisecondLoopBreathing(benchmark::State& state) {
                preview.target.frames.load());
     }
 }
-BENCHMARK(BM_MillisecondLoopBreathing)
-    ->ArgNames({"shown", "speed"})
-    ->Args({1, 2})
-    ->Args({1, 4})
-    ->Args({0, 2})
-    ->Iterations(1)
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MillisecondLoopBreathing)->Apply(previewCases);
 
 }  // namespace
