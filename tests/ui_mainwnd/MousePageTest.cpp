@@ -11,6 +11,8 @@
 #include "ui/profiles/DeviceProfileUI.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 
 using namespace vorn;
 using namespace vorn::test;
@@ -287,4 +289,37 @@ TEST(MousePage, KeysPressedWhileTheKeyFieldHasTheFocusBecomeTheKeysAssignment) {
     rig.raise("killfocus", "keyset_keyboard_text_edit");
     window.SendMessage(ui::WM_KEYDOWN, 'B', 56);
     EXPECT_EQ(rig.mouse().keyList()[1].current, stored);
+}
+
+TEST(MousePage, ProfileButtonsWorkOnTheCurrentPagesListAndTheDeletedProfileIsLeft) {
+    MouseRig rig("t4");
+    rig.headless->window().SetConfirmSink([](const std::string&) { return true; });
+    ui::CDeviceProfileUI* profiles = rig.mouse().profileControl();
+    rig.raise("click", "device_add_btn");
+    ASSERT_EQ(profiles->GetProfileCount(), 2);
+    profiles->SelectProfile(1, false);
+    rig.raise("itemselect", "device_profile_combo");
+    rig.headless->runFor(400);
+    const std::string second = rig.mouse().GetProfilePath();
+    ASSERT_NE(second.find(profiles->GetCurrentProfileId()), std::string::npos);
+
+    // Deleting the page's profile: the page goes on with the one the list selects now.
+    rig.raise("click", "device_sub_btn");
+    EXPECT_EQ(profiles->GetProfileCount(), 1);
+    EXPECT_NE(rig.mouse().GetProfilePath(), second);
+    asSlider(rig.control("DPI_slider_0"))->SetValue(900);
+    rig.raise("valuechanged", "DPI_slider_0");
+    EXPECT_FALSE(std::filesystem::exists(second));  // not written again
+
+    // A name the list has already is refused in words.
+    rig.raise("click", "device_add_btn");
+    ASSERT_EQ(profiles->GetProfileCount(), 2);
+    const std::string other = profiles->Library().GetProfileNames()[1];
+    std::string shouted;
+    for (char c : other) {
+        shouted += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    rig.control("device_profile_name_edit")->SetText(shouted);
+    rig.raise("click", "device_profile_edit_save_btn");
+    EXPECT_NE(rig.notices.find("already exists"), std::string::npos) << rig.notices;
 }

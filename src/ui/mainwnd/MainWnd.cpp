@@ -47,6 +47,7 @@ CMainWnd::CMainWnd(MainWndEnvironment environment)
     addWindowRows();
     addSelectorRows();
     addMouseRows();
+    addProfileRows();
 }
 
 CMainWnd::~CMainWnd() {

@@ -35,6 +35,10 @@
 #include "ui/mainwnd/SkinFrame.h"
 #include "ui/selector/DeviceSelector.h"
 
+namespace vorn::ui {
+class CDeviceProfileUI;
+}
+
 namespace vorn::ui::mainwnd {
 
 // Private messages of the system.
@@ -184,6 +188,9 @@ class CMainWnd : public WindowImplBase, public ISkinChangeReceiver, private devi
     void addWindowRows();
     void addSelectorRows();
     void addMouseRows();
+    void addProfileRows();
+    // The profile control of the current page; null without one.
+    CDeviceProfileUI* currentProfiles() const;
     // The current device's action, when it is a mouse.
     void onMouse(const std::function<void(devices::CTessarinMouseDevice&)>& action);
     // A message to the user: the language text of key, its "%d" replaced by number.
