@@ -1,17 +1,16 @@
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
 
+#include "BenchHome.h"
+#include "devices/PageFactory.h"
 #include "emulator/Scenario.h"
 #include "emulator/firmware/MouseModels.h"
 #include "platform/hid/HidBackend.h"
 #include "platform/paths/Paths.h"
-#include "ui/controls/CustomControlClasses.h"
 #include "ui/framework/core/UiLoop.h"
 #include "ui/framework/windows/PaintManager.h"
 #include "ui/framework/windows/WindowMessages.h"
@@ -22,17 +21,6 @@ using namespace vorn;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-// A fresh data folder, so that the profiles made on the first link are the bench's own.
-std::string makeHome() {
-    char pattern[] = "/tmp/vorn-bench-XXXXXX";
-    const char* home = ::mkdtemp(pattern);
-    const std::string root = home != nullptr ? home : "/tmp";
-    ::setenv("HOME", root.c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (root + "/data").c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
-    return root;
-}
 
 template <class Done>
 bool pump(platform::ManualLoop& loop, Done done) {
@@ -50,9 +38,9 @@ bool pump(platform::ManualLoop& loop, Done done) {
 // discovery thread wakes on the change, binds the collections, the window links the page and
 // shows its tile. Real threads and real time; the bus is the emulator's.
 static void BM_PlugToTileShown(benchmark::State& state) {
-    const std::string home = makeHome();
+    bench::BenchHome home;
     ui::CPaintManagerUI::SetResourcePath(platform::skinFolder());
-    ui::registerCustomControlElements();
+    devices::registerPageControls();
     ui::ScopedManualUiLoop ui;
     std::string error;
     std::unique_ptr<emulator::VirtualBus> bus = emulator::buildBusFromScenario("dongle8k", error);
@@ -61,7 +49,7 @@ static void BM_PlugToTileShown(benchmark::State& state) {
     {
         ui::mainwnd::MainWndEnvironment env;
         env.defaultDataFolder = platform::defaultDataFolder();
-        env.userFolder = home + "/user/";
+        env.userFolder = platform::userFolder();
         env.scanDevices = true;
         ui::mainwnd::CMainWnd window(env);
         window.Create(nullptr, ui::mainwnd::kAppIdentity, ui::WS_POPUP | ui::WS_VISIBLE, 0, 0, 0,
@@ -89,6 +77,5 @@ static void BM_PlugToTileShown(benchmark::State& state) {
         window.DestroyWindow();
     }
     platform::hid::setHidBackend(nullptr);
-    std::filesystem::remove_all(home);
 }
 BENCHMARK(BM_PlugToTileShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);

@@ -1,11 +1,10 @@
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "BenchHome.h"
 #include "emulator/Scenario.h"
 #include "platform/hid/HidBackend.h"
 #include "platform/paths/Paths.h"
@@ -20,11 +19,7 @@ using Clock = std::chrono::steady_clock;
 // frame of the block write (the profile saved on the way), on the emulated bus in real time:
 // the command channel's pauses after each write are the floor of this figure.
 static void BM_DpiChangeToLastAnswer(benchmark::State& state, const char* scenario) {
-    char pattern[] = "/tmp/vorn-bench-XXXXXX";
-    const std::string home = ::mkdtemp(pattern) != nullptr ? pattern : "/tmp";
-    ::setenv("HOME", home.c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+    bench::BenchHome home;
     ui::CPaintManagerUI::SetResourcePath(platform::skinFolder());
     std::string error;
     std::unique_ptr<emulator::VirtualBus> bus = emulator::buildBusFromScenario(scenario, error);
@@ -53,7 +48,6 @@ static void BM_DpiChangeToLastAnswer(benchmark::State& state, const char* scenar
         }
     }
     platform::hid::setHidBackend(nullptr);
-    std::filesystem::remove_all(home);
 }
 BENCHMARK_CAPTURE(BM_DpiChangeToLastAnswer, cable, "t4")
     ->UseManualTime()

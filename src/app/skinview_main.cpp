@@ -5,15 +5,14 @@
 #include <string_view>
 
 #include "catalogue/StandardCatalogue.h"
+#include "devices/PageFactory.h"
 #include "devices/TessarinUSBDevice.h"
-#include "devices/keys/KeySetControlUI.h"
 #include "ui/controls/CustomControlClasses.h"
 #include "ui/controls/DeviceKeyButtonUI.h"
 #include "ui/controls/LayoutClassTable.h"
 #include "ui/framework/controls/ControlFactory.h"
 #include "ui/framework/windows/PaintManager.h"
 #include "ui/mainwnd/FontTable.h"
-#include "ui/profiles/DeviceProfileUI.h"
 #include "ui/qt/SkinView.h"
 
 namespace {
@@ -82,8 +81,7 @@ int main(int argc, char** argv) {
     // Layouts of the program name its own control classes; the profile control and the key
     // page are built from layouts of their own, as the main window builds them.
     ui::registerCustomControlClasses();
-    ui::CDeviceProfileUI::Register();
-    devices::CKeySetControlUI::Register();
+    devices::registerPageControls();
     ui::CControlFactory::GetInstance().RegistControl(
         kPageClass, []() -> ui::CControlUI* { return new devices::CTessarinUSBDevice; });
     ui::qt::LayoutHooks hooks;

@@ -4,7 +4,6 @@
 #include "catalogue/SlotLookup.h"
 #include "catalogue/StandardCatalogue.h"
 #include "platform/debug/DebugSink.h"
-#include "platform/paths/Paths.h"
 #include "platform/text/LanguageFile.h"
 #include "platform/text/Text.h"
 
@@ -13,12 +12,7 @@ namespace vorn::cli {
 std::string messageText(std::string_view key, std::string_view fallback) {
     // Read afresh each time: a refusal is printed once per run, and the program folder may
     // change between runs in one process.
-    platform::LanguageTexts texts;
-    std::string error;
-    const std::string path = platform::skinFolder() + std::string(platform::kEnglishLanguageFile);
-    if (!platform::readLanguageFile(path, texts, error)) {
-        platform::debugPrintf("language file %s: %s", path.c_str(), error.c_str());
-    }
+    const platform::LanguageTexts texts = platform::readEnglishTexts();
     const auto found = texts.find(key);
     std::string text =
         found != texts.end() && !found->second.empty() ? found->second : std::string(fallback);

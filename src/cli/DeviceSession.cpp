@@ -1,7 +1,6 @@
 #include "cli/DeviceSession.h"
 
 #include "cli/CliText.h"
-#include "platform/debug/DebugSink.h"
 #include "platform/text/Text.h"
 #include "protocol/Commands.h"
 #include "protocol/ResultCodes.h"
@@ -73,9 +72,7 @@ DeviceSession::DeviceSession(CliContext& ctx) : ctx_(ctx) {}
 DeviceSession::~DeviceSession() {
     channel_.cableLink().close();
     channel_.radioLink().close();
-    if (traceListener_ != 0) {
-        platform::removeDebugListener(traceListener_);
-    }
+    trace_.reset();
 }
 
 int DeviceSession::start(const DeviceOptions& options) {
@@ -86,13 +83,7 @@ int DeviceSession::start(const DeviceOptions& options) {
     }
 
     if (options.trace) {
-        std::ostream& out = ctx_.out;
-        traceListener_ = platform::addDebugListener([&out](std::string_view line) {
-            out << line;
-            if (line.empty() || line.back() != '\n') {
-                out << "\n";
-            }
-        });
+        trace_.emplace(ctx_.out, false);
     }
 
     if (!selectDevice(options.choice, device_, error) || !openChannel(device_, channel_, error)) {

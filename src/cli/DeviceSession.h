@@ -12,6 +12,7 @@
 #include "cli/Cli.h"
 #include "cli/DeviceSelection.h"
 #include "cli/InstalledBus.h"
+#include "cli/TracePrinter.h"
 #include "protocol/CommandChannel.h"
 
 namespace vorn::cli {
@@ -61,7 +62,7 @@ class DeviceSession {
   private:
     CliContext& ctx_;
     InstalledBus bus_;
-    int traceListener_ = 0;
+    std::optional<TracePrinter> trace_;
     SelectedDevice device_;
     protocol::CommandChannel channel_;
 };

@@ -10,53 +10,15 @@
 #include "cli/Cli.h"
 #include "cli/InstalledBus.h"
 #include "cli/RunningVorn.h"
-#include "platform/debug/DebugSink.h"
+#include "cli/TracePrinter.h"
 #include "platform/ipc/BusNames.h"
 #include "platform/paths/Paths.h"
-#include "protocol/FrameTrace.h"
 #include "shell/MouseCommand.h"
 #include "ui/framework/windows/PaintManager.h"
 #include "ui/mainwnd/HeadlessWindow.h"
 
 namespace vorn::cli {
 namespace {
-
-// The lines of the frame trace among the diagnostic lines: the titles and the lines of 32
-// bytes that follow them.
-bool isFrameTraceLine(std::string_view line) {
-    if (line == protocol::kRequestTraceTitle || line == protocol::kReplyTraceTitle) {
-        return true;
-    }
-    int digits = 0;
-    for (char c : line) {
-        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')) {
-            ++digits;
-        } else if (c != ' ') {
-            return false;
-        }
-    }
-    return digits == 64;
-}
-
-// Prints the command frames while it lives (the window's other diagnostic lines are left out).
-class FrameTracePrinter {
-  public:
-    explicit FrameTracePrinter(std::ostream& out)
-        : id_(platform::addDebugListener([&out](std::string_view line) {
-              if (!line.empty() && line.back() == '\n') {
-                  line.remove_suffix(1);
-              }
-              if (isFrameTraceLine(line)) {
-                  out << line << "\n";
-              }
-          })) {}
-    ~FrameTracePrinter() { platform::removeDebugListener(id_); }
-    FrameTracePrinter(const FrameTracePrinter&) = delete;
-    FrameTracePrinter& operator=(const FrameTracePrinter&) = delete;
-
-  private:
-    int id_;
-};
 
 int runOnOwnWindow(CliContext& ctx, const std::optional<std::string>& sim, bool trace,
                    const std::vector<std::string>& words) {
@@ -81,10 +43,11 @@ int runOnOwnWindow(CliContext& ctx, const std::optional<std::string>& sim, bool 
         ctx.err << "vornctl mouse: the HID devices cannot be listed\n";
         return 1;
     }
-    // Only the command's own frames: the reads of the scan are behind us.
-    std::optional<FrameTracePrinter> tracing;
+    // Only the command's own frames (the reads of the scan are behind us), without the
+    // window's other diagnostic lines.
+    std::optional<TracePrinter> tracing;
     if (trace) {
-        tracing.emplace(ctx.out);
+        tracing.emplace(ctx.out, true);
     }
     const platform::ipc::SessionBus::ControlAnswer answer =
         shell::answerMouse(headless.window(), words);

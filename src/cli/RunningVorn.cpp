@@ -34,34 +34,11 @@ bool notRunning(const Call& c) {
     return c.result == -ENOENT || c.result == -EHOSTUNREACH;
 }
 
-}  // namespace
-
-std::optional<platform::ipc::SessionBus::ControlAnswer> askRunningVorn(
-    CliContext& ctx, const std::string& command, const std::string& method,
-    const std::vector<std::string>& words, const std::string& notRunningHint) {
-    const std::string prefix = "vornctl " + command + ": ";
-    platform::ipc::SessionBus::ControlAnswer answer;
-    const Call c = call(method, words, answer);
-    if (!c.connected) {
-        ctx.err << prefix << "no session bus (" << std::strerror(-c.connectError)
-                << "), so no running vorn can be reached\n";
-        return std::nullopt;
-    }
-    if (notRunning(c)) {
-        ctx.err << prefix << "vorn is not running" << notRunningHint << "\n";
-        return std::nullopt;
-    }
-    if (c.result < 0) {
-        ctx.err << prefix << "no answer from vorn (" << std::strerror(-c.result) << ")\n";
-        return std::nullopt;
-    }
-    return answer;
-}
-
-VornReach callRunningVorn(CliContext& ctx, const std::string& command, const std::string& method,
-                          const std::vector<std::string>& words,
-                          platform::ipc::SessionBus::ControlAnswer& answer) {
-    const Call c = call(method, words, answer);
+// The call as callRunningVorn makes it, with how it went in c.
+VornReach reach(CliContext& ctx, const std::string& command, const std::string& method,
+                const std::vector<std::string>& words,
+                platform::ipc::SessionBus::ControlAnswer& answer, Call& c) {
+    c = call(method, words, answer);
     if (!c.connected || notRunning(c)) {
         return VornReach::NotRunning;
     }
@@ -71,6 +48,38 @@ VornReach callRunningVorn(CliContext& ctx, const std::string& command, const std
         return VornReach::Failed;
     }
     return VornReach::Answered;
+}
+
+}  // namespace
+
+std::optional<platform::ipc::SessionBus::ControlAnswer> askRunningVorn(
+    CliContext& ctx, const std::string& command, const std::string& method,
+    const std::vector<std::string>& words, const std::string& notRunningHint) {
+    platform::ipc::SessionBus::ControlAnswer answer;
+    Call c;
+    switch (reach(ctx, command, method, words, answer, c)) {
+        case VornReach::Answered:
+            return answer;
+        case VornReach::Failed:
+            return std::nullopt;
+        case VornReach::NotRunning:
+            break;
+    }
+    ctx.err << "vornctl " << command << ": ";
+    if (!c.connected) {
+        ctx.err << "no session bus (" << std::strerror(-c.connectError)
+                << "), so no running vorn can be reached\n";
+    } else {
+        ctx.err << "vorn is not running" << notRunningHint << "\n";
+    }
+    return std::nullopt;
+}
+
+VornReach callRunningVorn(CliContext& ctx, const std::string& command, const std::string& method,
+                          const std::vector<std::string>& words,
+                          platform::ipc::SessionBus::ControlAnswer& answer) {
+    Call c;
+    return reach(ctx, command, method, words, answer, c);
 }
 
 int printAnswer(CliContext& ctx, const std::string& command,

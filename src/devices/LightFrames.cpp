@@ -11,14 +11,6 @@ namespace {
 constexpr std::uint8_t kBlinkPhaseStep = 16;
 constexpr std::uint8_t kBreathingColourStep = 16;
 
-std::uint32_t scaled(const Rgb& colour, std::uint8_t brightness) {
-    return lightWord(colour.red, colour.green, colour.blue, brightness);
-}
-
-Rgb fixedColourOf(const profiles::LightSetting& light) {
-    return {light.red, light.green, light.blue};
-}
-
 // A counter left by another effect may lie outside this effect's table: start it afresh.
 std::uint8_t withinTable(std::uint8_t counter, std::size_t size) {
     return counter < size ? counter : 0;
@@ -39,13 +31,14 @@ void CTessarinUSBDevice::fillLights(std::uint32_t word) {
 
 void CTessarinUSBDevice::RenderStatic() {
     std::lock_guard<std::mutex> guard(effectLock_);
-    fillLights(scaled(fixedColourOf(lightRecord_), brightnessOfLevel(lightRecord_.brightness)));
+    fillLights(lightWord(fixedColourOf(lightRecord_), brightnessOfLevel(lightRecord_.brightness)));
 }
 
 void CTessarinUSBDevice::RenderSpectrum() {
     std::lock_guard<std::mutex> guard(effectLock_);
     counters_.phase = stepPhase(lightRecord_.direction != 0, kColourWheelSize, counters_.phase, 1);
-    fillLights(scaled(kColourWheel[counters_.phase], brightnessOfLevel(lightRecord_.brightness)));
+    fillLights(
+        lightWord(kColourWheel[counters_.phase], brightnessOfLevel(lightRecord_.brightness)));
 }
 
 void CTessarinUSBDevice::RenderBreathing() {
@@ -62,7 +55,7 @@ void CTessarinUSBDevice::RenderBreathing() {
     const unsigned level = brightnessOfLevel(lightRecord_.brightness);
     const auto brightness =
         static_cast<std::uint8_t>(kBreathingCurve[counters_.phase] * level / 256);
-    fillLights(scaled(colour, brightness));
+    fillLights(lightWord(colour, brightness));
 }
 
 void CTessarinUSBDevice::RenderBreathingFourColours() {
@@ -76,7 +69,7 @@ void CTessarinUSBDevice::RenderBreathingFourColours() {
     const unsigned level = brightnessOfLevel(lightRecord_.brightness);
     const auto brightness =
         static_cast<std::uint8_t>(kBreathingCurve[counters_.phase] * level / 256);
-    fillLights(scaled(kFourColours[counters_.colourStep], brightness));
+    fillLights(lightWord(kFourColours[counters_.colourStep], brightness));
 }
 
 void CTessarinUSBDevice::RenderBlink() {
@@ -94,7 +87,7 @@ void CTessarinUSBDevice::RenderBlink() {
     counters_.phase = withinTable(counters_.phase, kColourWheelSize);
     const Rgb colour =
         lightRecord_.multiColour != 0 ? kColourWheel[counters_.phase] : fixedColourOf(lightRecord_);
-    fillLights(scaled(colour, brightnessOfLevel(lightRecord_.brightness)));
+    fillLights(lightWord(colour, brightnessOfLevel(lightRecord_.brightness)));
 }
 
 void CTessarinUSBDevice::RenderBlinkFourColours() {
@@ -110,7 +103,8 @@ void CTessarinUSBDevice::RenderBlinkFourColours() {
         return;
     }
     counters_.phase = withinTable(counters_.phase, kFourColourCount);
-    fillLights(scaled(kFourColours[counters_.phase], brightnessOfLevel(lightRecord_.brightness)));
+    fillLights(
+        lightWord(kFourColours[counters_.phase], brightnessOfLevel(lightRecord_.brightness)));
 }
 
 void CTessarinUSBDevice::RenderOff() {

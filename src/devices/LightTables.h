@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "profiles/records/LightSetting.h"
+
 namespace vorn::devices {
 
 // A light word: red in byte 0, green in byte 1, blue in byte 2, brightness in byte 3.
@@ -29,6 +31,19 @@ struct Rgb {
     std::uint8_t blue = 0;
     friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
+
+// A colour at a brightness as a light word, and a light word's colour.
+constexpr std::uint32_t lightWord(const Rgb& colour, std::uint8_t brightness) {
+    return lightWord(colour.red, colour.green, colour.blue, brightness);
+}
+constexpr Rgb lightWordRgb(std::uint32_t word) {
+    return {static_cast<std::uint8_t>(word), static_cast<std::uint8_t>(word >> 8),
+            static_cast<std::uint8_t>(word >> 16)};
+}
+// The fixed colour of a light setting (its red, green and blue bytes).
+constexpr Rgb fixedColourOf(const profiles::LightSetting& light) {
+    return {light.red, light.green, light.blue};
+}
 
 inline constexpr std::size_t kLevelCount = 5;
 // By brightnessLevel.

@@ -2,13 +2,13 @@
 // routing the notifications of the page's own controls.
 
 #include <algorithm>
-#include <charconv>
 #include <string>
 #include <string_view>
 
 #include "devices/LightTables.h"
 #include "devices/TessarinUSBDevice.h"
 #include "platform/debug/DebugSink.h"
+#include "platform/text/Text.h"
 #include "ui/profiles/DeviceProfileUI.h"
 
 namespace vorn::devices {
@@ -31,13 +31,7 @@ int indexAfterPrefix(std::string_view text, std::string_view prefix) {
     if (text.size() <= prefix.size() || text.substr(0, prefix.size()) != prefix) {
         return -1;
     }
-    const std::string_view digits = text.substr(prefix.size());
-    int value = -1;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || end != digits.data() + digits.size() || value < 0) {
-        return -1;
-    }
-    return value;
+    return platform::parseWholeNumber(text.substr(prefix.size())).value_or(-1);
 }
 
 ui::CContainerUI* asContainer(ui::CControlUI* control) {

@@ -1,6 +1,9 @@
 #include "devices/PageFactory.h"
 
+#include "devices/keys/KeySetControlUI.h"
 #include "devices/mouse/TessarinMouseDevice.h"
+#include "ui/controls/CustomControlClasses.h"
+#include "ui/profiles/DeviceProfileUI.h"
 
 namespace vorn::devices {
 
@@ -28,6 +31,12 @@ std::unique_ptr<CTessarinUSBDevice> makeDevicePage(PageKind kind) {
     }
     // The other families share the base page until their own classes take over.
     return std::make_unique<CTessarinUSBDevice>();
+}
+
+void registerPageControls() {
+    ui::registerCustomControlElements();
+    ui::CDeviceProfileUI::Register();
+    CKeySetControlUI::Register();
 }
 
 }  // namespace vorn::devices

@@ -20,4 +20,9 @@ PageKind pageKindOf(catalogue::DeviceType type);
 // A new, empty page of the kind (its layout is built into it afterwards).
 std::unique_ptr<CTessarinUSBDevice> makeDevicePage(PageKind kind);
 
+// Registers, by the element names their layouts use, the controls the page layouts name: the
+// pages' own controls (key buttons, tiles, power panels, ...), the profile control and the
+// key page.
+void registerPageControls();
+
 }  // namespace vorn::devices

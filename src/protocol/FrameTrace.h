@@ -18,6 +18,10 @@ inline constexpr std::string_view kReplyTraceTitle = "返回";
 // three blanks, the rest by two.
 std::string traceBytesLine(std::span<const uint8_t, 32> bytes);
 
+// Whether a diagnostic line (without its line end) is one of the frame trace: a title, or a
+// line of 32 bytes as traceBytesLine writes it.
+bool isFrameTraceLine(std::string_view line);
+
 // Writes the title and the two lines through the diagnostic channel; builds nothing when
 // no one listens.
 void traceFrame(std::string_view title, const CommandFrame& frame);

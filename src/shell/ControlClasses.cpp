@@ -1,5 +1,6 @@
 #include "shell/ControlClasses.h"
 
+#include "devices/PageFactory.h"
 #include "devices/keys/KeySetControlUI.h"
 #include "ui/controls/CustomControlClasses.h"
 #include "ui/framework/controls/ControlFactory.h"
@@ -33,9 +34,7 @@ int registerControlClasses() {
         }
     }
     // Layouts also name the controls by their elements.
-    ui::registerCustomControlElements();
-    ui::CDeviceProfileUI::Register();
-    devices::CKeySetControlUI::Register();
+    devices::registerPageControls();
     return registered;
 }
 

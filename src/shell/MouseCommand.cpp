@@ -159,8 +159,9 @@ MouseAnswer setDeepSleep(MousePageDriver& page, int sleepTime) {
     if (sleepTime < 0) {
         return chooseOption(page, "deep_sleep_option_", 0, "deep sleep: off");
     }
-    const std::string said =
-        "deep sleep: after " + std::to_string(deepSleepMinutes(sleepTime)) + " minutes";
+    const int minutes =
+        devices::mouse::kDeepSleepSeconds[static_cast<std::size_t>(sleepTime - 1)] / 60;
+    const std::string said = "deep sleep: after " + std::to_string(minutes) + " minutes";
     // Deep sleep on first, which makes the time's slider usable, as on the page.
     auto* on = page.control<ui::COptionUI>("deep_sleep_option_1", "Option");
     if (on == nullptr) {
@@ -196,9 +197,11 @@ MouseAnswer runSetting(MousePageDriver& page, const MouseRequest& r) {
         case MouseVerb::Silent:
             return chooseOption(page, "Silent_Altitude_option_", r.number,
                                 "silent altitude: level " + std::to_string(r.number + 1));
-        case MouseVerb::Debounce:
+        case MouseVerb::Debounce: {
+            const int ms = devices::mouse::kDebounceMs[static_cast<std::size_t>(r.number)];
             return moveSlider(page, "Key_Delay_slider", r.number,
-                              "debounce time: " + std::to_string(debounceMs(r.number)) + " ms");
+                              "debounce time: " + std::to_string(ms) + " ms");
+        }
         case MouseVerb::Sleep:
             return setDeepSleep(page, r.number);
         case MouseVerb::Key:
@@ -234,25 +237,26 @@ ui::CControlUI* MousePageDriver::windowControl(std::string_view name) {
 }
 
 void MousePageDriver::raise(std::string_view type, ui::CControlUI* sender) {
+    raiseOnWindow(window_, type, sender);
+}
+
+MouseAnswer MousePageDriver::afterBlockWrite(std::string text) {
+    if (mouse_.lastBlockWritten()) {
+        return {true, std::move(text)};
+    }
+    const std::string why = "; the profile holds it, but the mouse did not take it (no answer " +
+                            linkWords(mouse_) + ")";
+    return {false, text + why};
+}
+
+void raiseOnWindow(CMainWnd& window, std::string_view type, ui::CControlUI* sender) {
     if (sender == nullptr) {
         return;  // a control the layout does not have: nothing to click
     }
     ui::TNotifyUI msg;
     msg.sType = std::string(type);
     msg.pSender = sender;
-    window_.Notify(msg);
-}
-
-MouseAnswer MousePageDriver::afterBlockWrite(std::string text) {
-    devices::mouse::MouseProfileBlock expected =
-        devices::mouse::buildProfileBlock(mouse_.workingCopy(), mouse_.lightNames());
-    expected.activeProfile = 0;
-    if (mouse_.mirror().block == expected) {
-        return {true, std::move(text)};
-    }
-    const std::string why = "; the profile holds it, but the mouse did not take it (no answer " +
-                            linkWords(mouse_) + ")";
-    return {false, text + why};
+    window.Notify(msg);
 }
 
 MouseAnswer noSuchSetting(std::string_view what) {

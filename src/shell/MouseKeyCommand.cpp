@@ -1,13 +1,10 @@
 // The key and light commands of "vornctl mouse". A key is changed on the key page as its user
 // changes it: the key is clicked, the function and its list entry are chosen (or the modifier
 // and the key pressed into the key field), the choice is applied and saved to the mouse. The
-// page has no light editor yet, so the light command stores the light setting through the
-// page's light parameters and writes its settings block itself.
-
-#include <algorithm>
+// page has no light editor yet, so the light command gives the mouse the light setting as
+// the editor would.
 
 #include "devices/keys/KeyCapture.h"
-#include "devices/keys/KeyCodeTables.h"
 #include "devices/keys/KeyPageModel.h"
 #include "devices/keys/KeySetControlUI.h"
 #include "shell/MousePageDriver.h"
@@ -20,62 +17,27 @@
 namespace vorn::shell {
 namespace {
 
-using devices::KeyCodeRow;
 using profiles::KeyAssignment;
 
-// The list of a page function and the combo that shows it.
-struct FunctionCombo {
-    int function;
-    std::string_view combo;
-    std::span<const KeyCodeRow> rows;
-};
-const std::array<FunctionCombo, 5> kFunctionCombos = {{
-    {devices::kFunctionMouseButton, "keyset_mousekey_combo", devices::kMouseButtonRows},
-    {devices::kFunctionDpi, "keyset_mousedpi_combo", devices::kDpiRows},
-    {devices::kFunctionConsumer, "keyset_media_combo", devices::kConsumerRows},
-    {devices::kFunctionSystem, "keyset_system_combo", devices::kSystemRows},
-    {devices::kFunctionShortcut, "keyset_combokey_combo", devices::kShortcutRows},
-}};
-
-const FunctionCombo* comboOf(int function) {
-    const auto* found =
-        std::find_if(kFunctionCombos.begin(), kFunctionCombos.end(),
-                     [&](const FunctionCombo& c) { return c.function == function; });
-    return found != kFunctionCombos.end() ? found : nullptr;
-}
-
-// The code the page is to build for the choice; the factory code for the default function.
-KeyAssignment expectedCode(const KeyFunctionChoice& choice, const profiles::KeyRecord& key) {
-    if (const FunctionCombo* list = comboOf(choice.function)) {
-        return list->rows[static_cast<std::size_t>(choice.row)].code;
-    }
-    if (choice.function == devices::kFunctionKeyboard) {
-        const std::uint8_t usage =
-            choice.keyboardRow >= 0
-                ? devices::kKeyboardRows[static_cast<std::size_t>(choice.keyboardRow)].code.param2
-                : 0;
-        return {devices::kKindKeyboard, devices::modifierBitsOfOption(choice.modifier), usage};
-    }
-    return key.factory;
-}
-
-// The position of the function's item in "keyset_function_combo"; -1 when it has none.
-int functionItem(MousePageDriver& page, int function) {
-    auto* combo = page.control<ui::CComboUI>("keyset_function_combo", "Combo");
-    for (int i = 0; combo != nullptr && i < combo->GetCount(); ++i) {
-        if (combo->GetItemAt(i)->GetUserData() == std::to_string(function)) {
-            return i;
-        }
-    }
-    return -1;
+// The fields the key page holds once the choice is made on it.
+devices::KeyPageFields fieldsOf(const KeyFunctionChoice& choice) {
+    devices::KeyPageFields fields;
+    fields.function = choice.function;
+    // Only the list of the chosen function is read.
+    fields.mouseButton = fields.dpi = fields.consumer = fields.system = fields.shortcut =
+        choice.row;
+    fields.modifierOption = choice.modifier;
+    fields.keyboardRow = choice.keyboardRow;
+    return fields;
 }
 
 // Whether the key page has every control the choice needs, before any of them is touched.
-bool pageOffers(MousePageDriver& page, const KeyFunctionChoice& choice) {
-    if (functionItem(page, choice.function) < 0) {
+bool pageOffers(MousePageDriver& page, const devices::CKeySetControlUI& keys,
+                const KeyFunctionChoice& choice) {
+    if (keys.functionItem(choice.function) < 0) {
         return false;
     }
-    if (const FunctionCombo* list = comboOf(choice.function)) {
+    if (const devices::FunctionTable* list = devices::functionTableOf(choice.function)) {
         auto* combo = page.control<ui::CComboUI>(list->combo, "Combo");
         return combo != nullptr && choice.row >= 0 && choice.row < combo->GetCount();
     }
@@ -99,8 +61,7 @@ bool chooseItem(MousePageDriver& page, std::string_view name, int position) {
 }
 
 // The modifier option, then the key pressed into the key field (or the field emptied).
-bool chooseKeyboardKey(MousePageDriver& page, devices::CKeySetControlUI& keys,
-                       const KeyFunctionChoice& choice) {
+bool chooseKeyboardKey(MousePageDriver& page, const KeyFunctionChoice& choice) {
     auto* modifier = page.control<ui::COptionUI>(
         "key_ComBox_check_" + std::to_string(choice.modifier), "Option");
     auto* field = page.control<ui::CEditUI>("keyset_keyboard_text_edit", "Edit");
@@ -112,8 +73,10 @@ bool chooseKeyboardKey(MousePageDriver& page, devices::CKeySetControlUI& keys,
     }
     const devices::KeyCaptureRow& row =
         devices::kKeyCaptureRows[static_cast<std::size_t>(choice.keyboardRow)];
-    // What the page makes of the key is stored by the apply button below.
-    keys.onKeyCaptured({row.scanCode, row.extended});
+    // Pressed as on the desktop, while the key field has the focus.
+    if (!page.mouse().onKeyCaptured(row.inputCode + devices::kNativeScanCodeOffset)) {
+        return false;
+    }
     return !field->GetText().empty();
 }
 
@@ -140,23 +103,27 @@ MouseAnswer setMouseKey(MousePageDriver& page, const MouseRequest& request) {
         return noSuchSetting(key);
     }
     const KeyFunctionChoice& choice = request.function;
-    if (!pageOffers(page, choice)) {
+    if (!pageOffers(page, *keys, choice)) {
         return {false, "this mouse's key page does not offer that function"};
     }
     showKeySection(page);
     page.raise("click", button);
-    bool taken = chooseItem(page, "keyset_function_combo", functionItem(page, choice.function));
-    if (taken && comboOf(choice.function) != nullptr) {
-        taken = chooseItem(page, comboOf(choice.function)->combo, choice.row);
+    bool taken = chooseItem(page, "keyset_function_combo", keys->functionItem(choice.function));
+    const devices::FunctionTable* list = devices::functionTableOf(choice.function);
+    if (taken && list != nullptr) {
+        taken = chooseItem(page, list->combo, choice.row);
     } else if (taken && choice.function == devices::kFunctionKeyboard) {
-        taken = chooseKeyboardKey(page, *keys, choice);
+        taken = chooseKeyboardKey(page, choice);
     }
     if (!taken) {
         return {false, "the key page did not take the function for " + key};
     }
     page.raise("click", page.control("key_butt_keysave"));
     const profiles::KeyRecord& record = mouse.keyList()[static_cast<std::size_t>(request.key)];
-    if (!(record.current == expectedCode(choice, record))) {
+    devices::KeyPageFields fields = fieldsOf(choice);
+    const KeyAssignment expected = devices::buildFromFields(
+        fields, record.current, record.factory, static_cast<int>(keys->macroNames().size()));
+    if (!(record.current == expected)) {
         return {false, "the key page made " + key + " do " + keyFunctionWords(mouse, request.key) +
                            " instead"};
     }
@@ -187,10 +154,7 @@ MouseAnswer setMouseLight(MousePageDriver& page, const MouseRequest& request) {
         light.green = (*colour)[1];
         light.blue = (*colour)[2];
     }
-    // The light editor's steps: the page takes the setting, saves it and writes the block.
-    mouse.SetLightParameters(light);
-    mouse.SaveProfile();
-    mouse.WriteProfileBlock(0, 0, 1, 0, 0);
+    mouse.applyLight(light);
     return page.afterBlockWrite("light: " + lightWords(mouse));
 }
 

@@ -6,6 +6,7 @@
 #include "devices/keys/KeyCapture.h"
 #include "devices/keys/KeyCodeTables.h"
 #include "devices/keys/KeyPageModel.h"
+#include "devices/keys/KeySetControlUI.h"
 #include "devices/keys/MouseKeys.h"
 #include "platform/paths/Paths.h"
 #include "platform/text/Text.h"
@@ -53,19 +54,6 @@ const std::array<FunctionWord, 8> kFunctionWords = {{
     {"dpi-up", devices::kFunctionDpi, devices::kDpiRows, "mouse_key_DPI_add"},
     {"dpi-down", devices::kFunctionDpi, devices::kDpiRows, "mouse_key_DPI_sub"},
     {"dpi-cycle", devices::kFunctionDpi, devices::kDpiRows, "mouse_key_DPI_loop"},
-}};
-
-// The lists of the key page whose rows are named by their texts.
-struct FunctionList {
-    int function;
-    std::span<const KeyCodeRow> rows;
-};
-const std::array<FunctionList, 5> kFunctionLists = {{
-    {devices::kFunctionMouseButton, devices::kMouseButtonRows},
-    {devices::kFunctionDpi, devices::kDpiRows},
-    {devices::kFunctionConsumer, devices::kConsumerRows},
-    {devices::kFunctionSystem, devices::kSystemRows},
-    {devices::kFunctionShortcut, devices::kShortcutRows},
 }};
 
 // The shortcut texts carry their keys in brackets ("Copy (Ctrl+C)"): the name is before them.
@@ -141,11 +129,7 @@ bool keyboardChoice(std::string_view words, const EnglishTexts& english, KeyFunc
 
 }  // namespace
 
-EnglishTexts::EnglishTexts() {
-    std::string error;
-    platform::readLanguageFile(platform::skinFolder() + std::string(platform::kEnglishLanguageFile),
-                               texts_, error);
-}
+EnglishTexts::EnglishTexts() : texts_(platform::readEnglishTexts()) {}
 
 std::string_view EnglishTexts::operator()(std::string_view key) const {
     const auto found = texts_.find(key);
@@ -182,7 +166,8 @@ std::optional<KeyFunctionChoice> keyFunctionNamed(std::string_view word,
             return KeyFunctionChoice{f.function, rowNamed(f.rows, f.rowKey), 0, -1};
         }
     }
-    for (const FunctionList& list : kFunctionLists) {
+    // The key page's lists, whose rows are named by their texts.
+    for (const devices::FunctionTable& list : devices::kFunctionTables) {
         for (std::size_t row = 0; row < list.rows.size(); ++row) {
             if (sameName(word, withoutBrackets(english(list.rows[row].name)))) {
                 return KeyFunctionChoice{list.function, static_cast<int>(row), 0, -1};

@@ -1,6 +1,7 @@
 #include "shell/MousePageChoice.h"
 
 #include "platform/text/Text.h"
+#include "shell/MousePageDriver.h"
 #include "ui/framework/controls/Button.h"
 
 namespace vorn::shell {
@@ -52,10 +53,7 @@ bool selectTile(CMainWnd& window, int index, CTessarinMouseDevice* mouse) {
         return false;
     }
     option->Selected(true, false);
-    ui::TNotifyUI msg;
-    msg.sType = "selectchanged";
-    msg.pSender = option;
-    window.Notify(msg);
+    raiseOnWindow(window, "selectchanged", option);
     return window.currentMouse() == mouse;
 }
 

@@ -37,7 +37,7 @@ class MousePageDriver {
     // What the window told the user since the driver began (one line each).
     const std::string& notices() const { return notices_; }
     // The answer after the page wrote its settings block: ok with the text when the mouse
-    // took the block the page's settings make, else not ok with the text and why.
+    // took the block, else not ok with the text and why.
     MouseAnswer afterBlockWrite(std::string text);
 
   private:
@@ -45,6 +45,10 @@ class MousePageDriver {
     devices::CTessarinMouseDevice& mouse_;
     std::string notices_;
 };
+
+// The event as the window's Notify receives it from a user's action on the control; nothing
+// for a control the layout does not have (null).
+void raiseOnWindow(ui::mainwnd::CMainWnd& window, std::string_view type, ui::CControlUI* sender);
 
 // The answer when the page has no control for a setting.
 MouseAnswer noSuchSetting(std::string_view what);

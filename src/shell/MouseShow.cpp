@@ -6,15 +6,15 @@
 #include "devices/keys/KeyNames.h"
 #include "devices/keys/KeySetControlUI.h"
 #include "devices/keys/MouseKeys.h"
+#include "devices/mouse/MouseProfileBlock.h"
 #include "platform/text/Text.h"
 #include "shell/MouseWords.h"
 
 namespace vorn::shell {
 namespace {
 
-// An option of two: values outside 0-1 show as option 0, as on the page.
-std::string onOffWords(int value) {
-    return value == 1 ? "on" : "off";
+std::string onOffWords(std::uint8_t value) {
+    return value != 0 ? "on" : "off";
 }
 
 std::string colourWords(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
@@ -103,22 +103,23 @@ std::string keyLabelWords(int index) {
 
 std::string describeMouse(devices::CTessarinMouseDevice& mouse, const std::string& profileName) {
     const devices::mouse::MouseWorkingCopy& copy = mouse.workingCopy();
-    const profiles::MouseSystemSettings& s = copy.settings;
+    // The values as the mouse gets them: the block brings each into the range it knows.
+    const devices::mouse::MouseProfileBlock block =
+        devices::mouse::buildProfileBlock(copy, mouse.lightNames());
+    const int sleepSeconds = block.deepSleepSeconds.get();
     std::ostringstream out;
     out << mouse.displayName() << ", " << linkWords(mouse) << ", profile \""
         << (profileName.empty() ? "-" : profileName) << "\"\n";
     describeStages(out, copy);
     out << setting("Polling rate") << pollingWords(mouse) << "\n"
-        << setting("Lift-off distance") << (s.sensorLift == 1 ? "2 mm" : "1 mm") << "\n"
-        << setting("Motion sync") << onOffWords(s.motionSync) << "\n"
-        << setting("Linear calibration") << onOffWords(s.linearCalibration) << "\n"
-        << setting("Silent altitude") << "level "
-        << (s.silentAltitude <= 2 ? s.silentAltitude + 1 : 1) << "\n"
-        << setting("Debounce time") << debounceMs(s.keyDelay) << " ms\n"
+        << setting("Lift-off distance") << block.liftOff + 1 << " mm\n"
+        << setting("Motion sync") << onOffWords(block.motionSync) << "\n"
+        << setting("Linear calibration") << onOffWords(block.linearCalibration) << "\n"
+        << setting("Silent altitude") << "level " << block.silentAltitude + 1 << "\n"
+        << setting("Debounce time") << static_cast<int>(block.debounceMs) << " ms\n"
         << setting("Deep sleep")
-        << (s.deepSleepOff == 0
-                ? std::string("off")
-                : "after " + std::to_string(deepSleepMinutes(s.dormancyTime)) + " minutes")
+        << (sleepSeconds == 0 ? std::string("off")
+                              : "after " + std::to_string(sleepSeconds / 60) + " minutes")
         << "\n"
         << setting("Light") << lightWords(mouse) << "\n";
     describeKeys(out, mouse);

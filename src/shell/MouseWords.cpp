@@ -7,6 +7,7 @@
 
 #include "devices/keys/MouseKeys.h"
 #include "devices/mouse/MouseProfileBlock.h"
+#include "platform/text/Text.h"
 
 namespace vorn::shell {
 namespace {
@@ -18,13 +19,8 @@ constexpr int kKeyCount = static_cast<int>(devices::kMouseLabelledKeyCount);
 
 // A whole decimal number, at most max; none for anything else ("12a", "-1", "").
 std::optional<int> wholeNumber(std::string_view text, int max) {
-    int value = -1;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0 ||
-        value > max) {
-        return std::nullopt;
-    }
-    return value;
+    const std::optional<int> value = platform::parseWholeNumber(text);
+    return value && *value <= max ? value : std::nullopt;
 }
 
 std::optional<bool> onOff(std::string_view word) {
@@ -45,12 +41,30 @@ std::optional<int> positionOf(const std::array<T, N>& table, int value) {
                              : std::nullopt;
 }
 
-std::string listOf(std::span<const int> values, std::string_view unit) {
+// "1, 2, 4 ms"; the last value follows lastJoin ("1, 2 or 4 ms" with " or ").
+std::string listOf(std::span<const int> values, std::string_view unit,
+                   std::string_view lastJoin = ", ") {
     std::string text;
-    for (int v : values) {
-        text += (text.empty() ? "" : ", ") + std::to_string(v);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == values.size() ? lastJoin : ", ";
+        }
+        text += std::to_string(values[i]);
     }
     return text + std::string(unit);
+}
+
+// The debounce times in milliseconds and the deep-sleep times in minutes, in the mouse's order.
+std::vector<int> debounceTimes() {
+    return {devices::mouse::kDebounceMs.begin(), devices::mouse::kDebounceMs.end()};
+}
+
+std::vector<int> sleepMinutes() {
+    std::vector<int> minutes;
+    for (std::uint16_t seconds : devices::mouse::kDeepSleepSeconds) {
+        minutes.push_back(seconds / 60);
+    }
+    return minutes;
 }
 
 std::optional<std::array<std::uint8_t, 3>> colourOf(std::string_view text) {
@@ -118,26 +132,36 @@ bool splitOptions(const std::vector<std::string>& words, Options& options, bool&
     return true;
 }
 
+// A command: its word, its number of arguments, and what the usage text says of it (the
+// debounce and deep-sleep summaries end in their list of times).
 struct VerbRow {
     std::string_view word;
     MouseVerb verb;
     std::size_t arguments;
     std::string_view usage;
+    std::string_view summary;
 };
 constexpr std::array<VerbRow, 13> kVerbs = {{
-    {"show", MouseVerb::Show, 0, "show"},
-    {"dpi", MouseVerb::Dpi, 2, "dpi STAGE VALUE"},
-    {"stage", MouseVerb::Stage, 1, "stage STAGE"},
-    {"enable", MouseVerb::Enable, 2, "enable STAGE on|off"},
-    {"rate", MouseVerb::Rate, 1, "rate HZ|POSITION"},
-    {"liftoff", MouseVerb::LiftOff, 1, "liftoff 1|2"},
-    {"motion-sync", MouseVerb::MotionSync, 1, "motion-sync on|off"},
-    {"calibration", MouseVerb::Calibration, 1, "calibration on|off"},
-    {"silent", MouseVerb::Silent, 1, "silent 1|2|3"},
-    {"debounce", MouseVerb::Debounce, 1, "debounce MS"},
-    {"sleep", MouseVerb::Sleep, 1, "sleep off|MINUTES"},
-    {"key", MouseVerb::Key, 2, "key KEY FUNCTION"},
-    {"light", MouseVerb::Light, 1, "light MODE [--brightness 0-4] [--speed 0-4] [--colour RRGGBB]"},
+    {"show", MouseVerb::Show, 0, "show", "every setting of the mouse in words"},
+    {"dpi", MouseVerb::Dpi, 2, "dpi STAGE VALUE",
+     "the DPI of stage 1-6 (the page keeps it within 50 and the sensor's most)"},
+    {"stage", MouseVerb::Stage, 1, "stage STAGE", "make stage 1-6 the active one"},
+    {"enable", MouseVerb::Enable, 2, "enable STAGE on|off",
+     "use a stage or not (the active stage and the last one in use stay on)"},
+    {"rate", MouseVerb::Rate, 1, "rate HZ|POSITION",
+     "the polling rate in Hz (125 ... 8000) or as position 0-6"},
+    {"liftoff", MouseVerb::LiftOff, 1, "liftoff 1|2", "the lift-off distance in mm"},
+    {"motion-sync", MouseVerb::MotionSync, 1, "motion-sync on|off", "motion sync"},
+    {"calibration", MouseVerb::Calibration, 1, "calibration on|off", "linear calibration"},
+    {"silent", MouseVerb::Silent, 1, "silent 1|2|3", "the silent altitude level"},
+    {"debounce", MouseVerb::Debounce, 1, "debounce MS", "the button debounce time: "},
+    {"sleep", MouseVerb::Sleep, 1, "sleep off|MINUTES", "deep sleep off, or after "},
+    {"key", MouseVerb::Key, 2, "key KEY FUNCTION",
+     "what key 1-11 (or its name) does: left, right, middle, back, forward, dpi-up,\n"
+     "      dpi-down, dpi-cycle, a media or system function, a keyboard key (a, f5,\n"
+     "      ctrl+c), disable or default"},
+    {"light", MouseVerb::Light, 1, "light MODE [--brightness 0-4] [--speed 0-4] [--colour RRGGBB]",
+     "the light mode by name (static, breathing, wave, off, ...)"},
 }};
 
 bool stageNumber(std::string_view word, int& stage, std::string& error) {
@@ -213,10 +237,8 @@ bool readArguments(const VerbRow& verb, const std::vector<std::string>& args,
             const auto ms = wholeNumber(args[0], 999);
             const auto position = ms ? positionOf(devices::mouse::kDebounceMs, *ms) : std::nullopt;
             if (!position) {
-                std::vector<int> times(devices::mouse::kDebounceMs.begin(),
-                                       devices::mouse::kDebounceMs.end());
-                error = "the debounce time is one of " + listOf(times, " ms") + ", not '" +
-                        args[0] + "'";
+                error = "the debounce time is one of " + listOf(debounceTimes(), " ms") +
+                        ", not '" + args[0] + "'";
                 return false;
             }
             r.number = *position;
@@ -228,10 +250,7 @@ bool readArguments(const VerbRow& verb, const std::vector<std::string>& args,
                 return true;
             }
             const auto minutes = wholeNumber(args[0], 9999);
-            std::vector<int> times;
-            for (std::uint16_t seconds : devices::mouse::kDeepSleepSeconds) {
-                times.push_back(seconds / 60);
-            }
+            const std::vector<int> times = sleepMinutes();
             const auto at = minutes ? std::find(times.begin(), times.end(), *minutes) : times.end();
             if (at == times.end()) {
                 error = "deep sleep is off or after " + listOf(times, " minutes") + ", not '" +
@@ -320,15 +339,6 @@ int pollingRateHz(int position) {
                : 0;
 }
 
-int deepSleepMinutes(int sleepTime) {
-    const auto& seconds = devices::mouse::kDeepSleepSeconds;
-    return seconds[static_cast<std::size_t>(std::clamp(sleepTime, 1, 6) - 1)] / 60;
-}
-
-int debounceMs(int position) {
-    return devices::mouse::kDebounceMs[static_cast<std::size_t>(std::clamp(position, 0, 5))];
-}
-
 bool parseMouseWords(const std::vector<std::string>& words, MouseRequest& request,
                      std::string& error) {
     request = {};
@@ -368,25 +378,14 @@ std::string mouseUsageText() {
         "\n"
         "Commands (each changes one setting of the mouse page, stores it into the selected\n"
         "profile and writes the mouse, as the page does):\n";
-    const std::array<std::string_view, kVerbs.size()> summaries = {
-        "every setting of the mouse in words",
-        "the DPI of stage 1-6 (the page keeps it within 50 and the sensor's most)",
-        "make stage 1-6 the active one",
-        "use a stage or not (the active stage and the last one in use stay on)",
-        "the polling rate in Hz (125 ... 8000) or as position 0-6",
-        "the lift-off distance in mm",
-        "motion sync",
-        "linear calibration",
-        "the silent altitude level",
-        "the button debounce time: 1, 2, 4, 6, 8 or 10 ms",
-        "deep sleep off, or after 3, 4, 5, 10, 15 or 20 minutes",
-        "what key 1-11 (or its name) does: left, right, middle, back, forward, dpi-up,\n"
-        "      dpi-down, dpi-cycle, a media or system function, a keyboard key (a, f5,\n"
-        "      ctrl+c), disable or default",
-        "the light mode by name (static, breathing, wave, off, ...)",
-    };
-    for (std::size_t i = 0; i < kVerbs.size(); ++i) {
-        text += "  " + std::string(kVerbs[i].usage) + "\n      " + std::string(summaries[i]) + "\n";
+    for (const VerbRow& verb : kVerbs) {
+        std::string summary(verb.summary);
+        if (verb.verb == MouseVerb::Debounce) {
+            summary += listOf(debounceTimes(), " ms", " or ");
+        } else if (verb.verb == MouseVerb::Sleep) {
+            summary += listOf(sleepMinutes(), " minutes", " or ");
+        }
+        text += "  " + std::string(verb.usage) + "\n      " + summary + "\n";
     }
     text +=
         "\n"

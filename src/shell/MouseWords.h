@@ -58,9 +58,5 @@ std::string mouseUsageText();
 
 // The polling rate of a position (0 125 Hz ... 6 8000 Hz); 0 outside 0-6.
 int pollingRateHz(int position);
-// Deep-sleep minutes of sleep time 1-6, debounce milliseconds of position 0-5 (nearest end
-// outside the range).
-int deepSleepMinutes(int sleepTime);
-int debounceMs(int position);
 
 }  // namespace vorn::shell

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "emulator/Scenario.h"
+#include "ui/mainwnd/PageSections.h"
 
 namespace vorn::shell {
 
@@ -27,21 +28,6 @@ std::string startUsage() {
            "\n"
            "Scenarios:\n" +
            emulator::scenarioHelpText();
-}
-
-int sectionNumber(const std::string& name) {
-    struct Section {
-        const char* name;
-        int number;
-    };
-    constexpr Section kSections[] = {{"performance", 8}, {"light", 1},  {"keys", 2},
-                                     {"macros", 3},      {"system", 4}, {"about", 9}};
-    for (const Section& s : kSections) {
-        if (name == s.name) {
-            return s.number;
-        }
-    }
-    return 0;
 }
 
 std::optional<StartOptions> parseStartOptions(const std::vector<std::string>& args,
@@ -75,7 +61,7 @@ std::optional<StartOptions> parseStartOptions(const std::vector<std::string>& ar
             if (!name) {
                 return std::nullopt;
             }
-            options.section = sectionNumber(*name);
+            options.section = ui::mainwnd::pageNumberOfSection(*name);
             if (options.section == 0) {
                 err << "vorn: --section takes performance, light, keys, macros, system or "
                        "about, not '"

@@ -25,10 +25,6 @@ struct StartOptions {
 std::optional<StartOptions> parseStartOptions(const std::vector<std::string>& args,
                                               std::ostream& err);
 
-// The page numbers of the section names --section takes ("performance" 8, "light" 1,
-// "keys" 2, "macros" 3, "system" 4, "about" 9); 0 for another name.
-int sectionNumber(const std::string& name);
-
 // The text of --help.
 std::string startUsage();
 

@@ -78,7 +78,7 @@ TEST(MouseKeyTable, ThroughTheReceiverTheTableFollowsTheDeviceInfoInOneSession) 
     keys[9].current = {0x70, 0, 0};        // no macro list: the factory function stays
     keys[9].factory = {0xA0, 0x1B, 0x00};
 
-    EXPECT_EQ(WriteKeyAssignments(channel, folder, factory, keys, map, 0), kMouseOk);
+    EXPECT_EQ(WriteKeyAssignments(channel, 0, factory, keys, map, 0), kMouseOk);
     EXPECT_EQ(test::framesSeen(emulated.bus(), 0),
               (Strings{"AA", "03 24@0", "03 10@24", "AA", "01", "AA", "09 24@0", "09 24@24", "AA",
                        "02"}));
@@ -96,9 +96,9 @@ TEST(MouseKeyTable, ThroughTheReceiverTheTableFollowsTheDeviceInfoInOneSession) 
     EXPECT_EQ(channel.blockSize(), 48);
 
     protocol::CommandChannel closed;
-    EXPECT_EQ(WriteKeyAssignments(closed, folder, factory, keys, map, 0), kMouseFailed);
+    EXPECT_EQ(WriteKeyAssignments(closed, 0, factory, keys, map, 0), kMouseFailed);
     emulated.bus().clearFrameLog(0);
-    EXPECT_EQ(WriteKeyAssignments(channel, folder, factory, keys, map, 1), kMouseFailed);
+    EXPECT_EQ(WriteKeyAssignments(channel, 0, factory, keys, map, 1), kMouseFailed);
     EXPECT_EQ(test::framesSeen(emulated.bus(), 0),
               (Strings{"AA", "03 24@0", "03 10@24", "AA", "01", "AA", "AA", "02"}));
 }

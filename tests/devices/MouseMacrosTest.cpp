@@ -7,6 +7,7 @@
 #include "devices/mouse/MouseKeyTable.h"
 #include "devices/mouse/MouseMacros.h"
 #include "devices/mouse/MouseResults.h"
+#include "macros/MacroList.h"
 #include "support/TempHome.h"
 
 using namespace vorn;
@@ -33,6 +34,10 @@ KeyRecord key(int index, KeyAssignment current, KeyAssignment factory = {0x10, 0
 class MouseMacroFolder : public ::testing::Test {
   protected:
     std::string folder() const { return (home_.root() / "VORN-T4").string() + "/"; }
+    // The number of macros the folder's list holds (what the page knows from its names).
+    int macroCount() const {
+        return static_cast<int>(macros::readMacroList(folder()).entries.size());
+    }
     void makeMacros(int count, int (*eventCount)(int)) {
         std::string info;
         for (int i = 0; i < count; ++i) {
@@ -154,7 +159,7 @@ TEST_F(MouseMacroFolder, MacrosFiveAndTwoBecomeRecordsZeroAndOneForImageAndKeys)
     EXPECT_EQ(Bytes(image.begin() + 48, image.begin() + 56), (Bytes{3, 0, 0, 0, 20, 0, 0x8A, 2}));
 
     emulated.bus().clearFrameLog(0);
-    EXPECT_EQ(WriteKeyAssignments(channel, folder(), factory, keys, map, 0), kMouseOk);
+    EXPECT_EQ(WriteKeyAssignments(channel, macroCount(), factory, keys, map, 0), kMouseOk);
     EXPECT_EQ(test::framesSeen(emulated.bus(), 0), (Strings{"03 34@0", "01", "09 36@0", "02"}));
     const Bytes current = emulated.bus().readMemory(0, MouseArea::CurrentKeys, 0, 36);
     EXPECT_EQ(Bytes(current.begin() + 12, current.begin() + 15), (Bytes{0x70, 0, 0}));   // slot 4

@@ -88,6 +88,25 @@ TEST(FrameTrace, LineGroupsFourBytesWithThreeThenTwoBlanks) {
               "10 f1 12 f3  14 f5 16 f7  18 f9 1a fb  1c fd 1e ff");
 }
 
+TEST(FrameTrace, TellsItsOwnLinesFromOtherDiagnostics) {
+    std::array<uint8_t, 32> bytes{};
+    bytes[0] = 0xAB;
+    const std::string line = protocol::traceBytesLine(bytes);
+    EXPECT_TRUE(protocol::isFrameTraceLine(line));
+    EXPECT_TRUE(protocol::isFrameTraceLine("命令"));
+    EXPECT_TRUE(protocol::isFrameTraceLine("返回"));
+    // Same digits, other spacing or case; too short; other text.
+    std::string oneBlank = line;
+    oneBlank.erase(11, 2);
+    EXPECT_FALSE(protocol::isFrameTraceLine(oneBlank));
+    EXPECT_FALSE(protocol::isFrameTraceLine("AB" + line.substr(2)));
+    EXPECT_FALSE(protocol::isFrameTraceLine(line.substr(0, line.size() - 3)));
+    EXPECT_FALSE(protocol::isFrameTraceLine(line + " "));
+    EXPECT_FALSE(protocol::isFrameTraceLine(std::string(64, 'a')));
+    EXPECT_FALSE(protocol::isFrameTraceLine("命令 sent"));
+    EXPECT_FALSE(protocol::isFrameTraceLine(""));
+}
+
 TEST(FrameTrace, ExchangeWritesRequestAndReplyAsSixLines) {
     test::ChannelRig rig("t4ultra");
     rig.openCable(0);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/StandardCatalogue.h"
+#include "devices/PageFactory.h"
 #include "emulator/Scenario.h"
 #include "link/DeviceDiscovery.h"
 #include "platform/clock/Clock.h"
@@ -16,7 +17,6 @@
 #include "platform/hid/HidBackend.h"
 #include "platform/paths/Paths.h"
 #include "support/TempHome.h"
-#include "ui/controls/CustomControlClasses.h"
 #include "ui/controls/LayoutClassTable.h"
 #include "ui/devicelink/DeviceLinker.h"
 #include "ui/framework/core/UiLoop.h"
@@ -74,8 +74,7 @@ class LinkRig : public link::IDiscoverySink {
     explicit LinkRig(const std::string& scenario) {
         platform::setProgramFolderOverride(std::string(VORN_SOURCE_DIR) + "/resources/");
         ui::CPaintManagerUI::SetResourcePath(kSkin);
-        ui::registerCustomControlElements();
-        ui::CDeviceProfileUI::Register();
+        devices::registerPageControls();
         std::string error;
         bus = emulator::buildBusFromScenario(scenario, error, emulator::TimeMode::Virtual);
         EXPECT_NE(bus, nullptr) << error;

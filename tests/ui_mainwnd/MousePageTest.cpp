@@ -323,3 +323,27 @@ TEST(MousePage, ProfileButtonsWorkOnTheCurrentPagesListAndTheDeletedProfileIsLef
     rig.raise("click", "device_profile_edit_save_btn");
     EXPECT_NE(rig.notices.find("already exists"), std::string::npos) << rig.notices;
 }
+
+TEST(MousePage, AKeyTableReadThatFailsStillEndsTheMousesSession) {
+    MouseRig rig("t4");
+    rig.takeFrames();
+    // The factory key table is never answered.
+    ASSERT_TRUE(rig.bus->injectFault(0, {emulator::FaultKind::DropReply, 2, 0}));
+    rig.mouse().ReloadFromDevice();
+    const Strings frames = rig.takeFrames();
+    ASSERT_GE(frames.size(), 4u) << ::testing::PrintToString(frames);
+    EXPECT_EQ(Strings(frames.begin(), frames.begin() + 4),
+              (Strings{"01", "03 34@0", "07 36@0", "02"}));
+    EXPECT_FALSE(rig.bus->mouseStatus(0).sessionOpen);
+}
+
+TEST(MousePage, APreviewFollowsTheLightTheMouseReportsAfterItChangedByItself) {
+    MouseRig rig("t4");
+    EXPECT_EQ(rig.mouse().lightRecord().red, 0xFF);  // the emulated mouse's factory red
+    // The mouse's own light changed (its buttons, another program): blue now.
+    ASSERT_TRUE(rig.bus->writeMemory(0, emulator::MouseArea::Settings, 6, {0x00, 0x00, 0xFF}));
+    rig.mouse().ReloadAfterDeviceChange();
+    EXPECT_EQ(rig.mouse().lightRecord().red, 0x00);
+    EXPECT_EQ(rig.mouse().lightRecord().blue, 0xFF);
+    EXPECT_EQ(rig.mouse().workingCopy().light.blue, 0xFF);
+}

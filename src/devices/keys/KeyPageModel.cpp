@@ -202,24 +202,4 @@ void showInFields(const KeyAssignment& code, const KeyAssignment& factory, int m
     }
 }
 
-int parseTypedInteger(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])) != 0) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > std::numeric_limits<int>::max()) {
-            value = std::numeric_limits<int>::max();
-        }
-    }
-    return static_cast<int>(negative ? -value : value);
-}
-
 }  // namespace vorn::devices

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "platform/text/Text.h"
 #include "profiles/records/KeyAssignment.h"
 
 namespace vorn::devices {
@@ -76,7 +77,7 @@ profiles::KeyAssignment buildFromFields(KeyPageFields& fields,
 void showInFields(const profiles::KeyAssignment& code, const profiles::KeyAssignment& factory,
                   int macroCount, KeyPageFields& fields);
 
-// A typed integer: decimal digits after an optional sign, 0 when there are none.
-int parseTypedInteger(std::string_view text);
+// A typed integer (the text layer's reading, as every typed field reads).
+using platform::parseTypedInteger;
 
 }  // namespace vorn::devices

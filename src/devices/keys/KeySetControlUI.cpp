@@ -1,8 +1,8 @@
 #include "devices/keys/KeySetControlUI.h"
+#include "platform/text/Text.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "devices/keys/KeyCodeTables.h"
 #include "devices/keys/KeyInfoList.h"
@@ -60,27 +60,13 @@ constexpr std::array<std::string_view, 11> kStoringCombos = {
 constexpr std::array<std::string_view, 9> kStoringEdits = {
     kPointerCount, kPointerDelay, kPointerSpeed, kWheelCount, kWheelDelay,
     kWheelSpeed,   kFireInterval, kFireCount,    kRepeatEdit};
-// The combos that list a code table.
-struct TableCombo {
-    std::string_view name;
-    std::span<const KeyCodeRow> rows;
-};
-const std::array<TableCombo, 5> kTableCombos = {{
-    {kMouseKeyCombo, kMouseButtonRows},
-    {kDpiCombo, kDpiRows},
-    {kConsumerCombo, kConsumerRows},
-    {kSystemCombo, kSystemRows},
-    {kShortcutCombo, kShortcutRows},
-}};
 bool contains(std::span<const std::string_view> names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 // The whole text as a decimal number; -1 when it is not one.
 int strictNumber(std::string_view text) {
-    int value = -1;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= 0 ? value : -1;
+    return platform::parseWholeNumber(text).value_or(-1);
 }
 
 int selectionOf(const ui::CComboUI* box) {
@@ -112,6 +98,21 @@ ui::CListLabelElementUI* newComboRow(std::string_view languageKey) {
 }
 
 }  // namespace
+
+const std::array<FunctionTable, 5> kFunctionTables = {{
+    {kFunctionMouseButton, kMouseKeyCombo, kMouseButtonRows},
+    {kFunctionDpi, kDpiCombo, kDpiRows},
+    {kFunctionConsumer, kConsumerCombo, kConsumerRows},
+    {kFunctionSystem, kSystemCombo, kSystemRows},
+    {kFunctionShortcut, kShortcutCombo, kShortcutRows},
+}};
+
+const FunctionTable* functionTableOf(int function) {
+    const auto* found =
+        std::find_if(kFunctionTables.begin(), kFunctionTables.end(),
+                     [&](const FunctionTable& t) { return t.function == function; });
+    return found != kFunctionTables.end() ? found : nullptr;
+}
 
 void CKeySetControlUI::Register() {
     for (std::string_view name : {"CKeySetControlUI", "KeySetControl"}) {
@@ -164,8 +165,8 @@ void CKeySetControlUI::fillTables() {
         return;
     }
     tablesFilled_ = true;
-    for (const TableCombo& table : kTableCombos) {
-        if (ui::CComboUI* box = combo(table.name); box != nullptr && box->GetCount() == 0) {
+    for (const FunctionTable& table : kFunctionTables) {
+        if (ui::CComboUI* box = combo(table.combo); box != nullptr && box->GetCount() == 0) {
             for (const KeyCodeRow& row : table.rows) {
                 box->Add(newComboRow(row.name));
             }
@@ -252,16 +253,20 @@ void CKeySetControlUI::showRepeatField(bool shown) {
     }
 }
 
+int CKeySetControlUI::functionItem(int function) const {
+    const ui::CComboUI* box = combo(kFunctionCombo);
+    for (int i = 0; box != nullptr && i < box->GetCount() && function >= 0; ++i) {
+        if (strictNumber(box->GetItemAt(i)->GetUserData()) == function) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 void CKeySetControlUI::selectFunction(int function) {
     ui::CComboUI* box = combo(kFunctionCombo);
     ui::CControlUI* editing = child(kEditingPart);
-    int item = -1;
-    for (int i = 0; box != nullptr && i < box->GetCount() && function >= 0; ++i) {
-        if (strictNumber(box->GetItemAt(i)->GetUserData()) == function) {
-            item = i;
-            break;
-        }
-    }
+    const int item = functionItem(function);
     if (editing != nullptr) {
         editing->SetVisible(item >= 0);
     }

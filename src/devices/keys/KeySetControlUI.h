@@ -9,12 +9,14 @@
 // (onItemSelect, onKillFocus, onClick, onSelectChanged); the device page stores the record
 // an outcome carries into its key list and shows the key list again.
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "devices/keys/KeyCapture.h"
+#include "devices/keys/KeyCodeTables.h"
 #include "devices/keys/KeyPageModel.h"
 #include "profiles/records/KeyAssignment.h"
 #include "ui/framework/layouts/Layouts.h"
@@ -39,6 +41,16 @@ struct KeyPageOutcome {
     KeyPageAction action = KeyPageAction::None;
     profiles::KeyRecord record;
 };
+
+// The page functions whose sub-page lists a code table: the combo that lists it, row by row.
+struct FunctionTable {
+    int function;
+    std::string_view combo;
+    std::span<const KeyCodeRow> rows;
+};
+extern const std::array<FunctionTable, 5> kFunctionTables;
+// The code table of a function; null when its sub-page lists none.
+const FunctionTable* functionTableOf(int function);
 
 class CKeySetControlUI : public ui::CVerticalLayoutUI {
   public:
@@ -93,6 +105,8 @@ class CKeySetControlUI : public ui::CVerticalLayoutUI {
     const profiles::KeyAssignment& factoryAssignment() const { return factory_; }
     // The page's fields as its controls hold them.
     KeyPageFields readFields() const;
+    // The position of the function's item in "keyset_function_combo"; -1 when it has none.
+    int functionItem(int function) const;
 
   private:
     ui::CControlUI* child(std::string_view name) const;

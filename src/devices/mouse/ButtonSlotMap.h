@@ -20,9 +20,8 @@ namespace vorn::devices::mouse {
 // shift, rapid fire).
 inline constexpr std::size_t kMouseLogicalButtonCount = kMouseFactoryCodes.size();
 
-// Bytes per key slot in the key tables, and the largest table a channel block holds.
+// Bytes per key slot in the key tables (a table is one channel block at the most).
 inline constexpr std::size_t kKeySlotBytes = 3;
-inline constexpr std::size_t kMaxKeyTableBytes = 512;
 
 // Logical button -> key slot; profiles::kNoKeySlot (0xAA) for a button without one.
 using ButtonSlotMap = std::vector<std::uint8_t>;

@@ -8,8 +8,8 @@ namespace {
 
 template <class Record>
 void append(DeviceMacroImage& image, const Record& record) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
-    image.insert(image.end(), bytes, bytes + sizeof(Record));
+    const auto bytes = profiles::recordBytes(record);
+    image.insert(image.end(), bytes.begin(), bytes.end());
 }
 
 }  // namespace

@@ -12,10 +12,12 @@
 #include <span>
 #include <vector>
 
-#include "devices/mouse/LittleEndian.h"
 #include "macros/MacroEvent.h"
+#include "profiles/records/RecordLayout.h"
 
 namespace vorn::devices::mouse {
+
+using profiles::LeU16;
 
 inline constexpr std::uint16_t kMacroImageMagic = 0x55AA;
 inline constexpr std::size_t kMacroImageMaxSize = 0xFFFF;

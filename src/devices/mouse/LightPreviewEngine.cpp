@@ -83,7 +83,7 @@ std::uint32_t LightPreviewEngine::Core::runDue() {
     if (row == nullptr) {
         counter.skipUntil(now);
         sleptFrame.reset();
-        return target->stepCustomProgramme() ? 1 : kUntilWoken;
+        return target->stepCustomProgramme() ? kPassMs : kUntilWoken;
     }
     const std::uint8_t interval = previewInterval(row->intervalRow, setting.speed);
     if (counter.passUntil(now, interval)) {

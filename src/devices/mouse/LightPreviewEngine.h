@@ -47,6 +47,8 @@ class LightPreviewEngine {
     static constexpr std::uint32_t kUntilWoken = platform::Event::kInfinite;
     // How soon a busy channel is looked at again.
     static constexpr std::uint32_t kBusyRetryMs = 1;
+    // How soon the custom light programme's next step runs: every pass of the loop.
+    static constexpr std::uint32_t kPassMs = 1;
 
     // The target must outlive the engine's thread (stop() or the destructor).
     explicit LightPreviewEngine(ILightPreviewTarget& target);

@@ -5,7 +5,6 @@
 #include "devices/mouse/MouseMacros.h"
 #include "devices/mouse/MouseResults.h"
 #include "devices/mouse/MouseSession.h"
-#include "macros/MacroList.h"
 #include "protocol/Commands.h"
 
 namespace vorn::devices::mouse {
@@ -39,18 +38,17 @@ std::vector<std::uint8_t> buildKeyTable(std::span<const std::uint8_t> factoryTab
     return table;
 }
 
-int WriteKeyAssignments(protocol::CommandChannel& channel, const std::string& folder,
+int WriteKeyAssignments(protocol::CommandChannel& channel, int macroCount,
                         std::span<const std::uint8_t> factoryTable,
                         std::span<const profiles::KeyRecord> keys, const ButtonSlotMap& map,
                         int bank) {
     protocol::DeviceInfo info;
-    if (!readInfoFirst(channel, info) || info.lightBufferSize() > kMaxKeyTableBytes) {
-        return kMouseFailed;
+    if (!readInfoFirst(channel, info) ||
+        !channel.setBlockSize(static_cast<std::uint32_t>(kKeySlotBytes * info.keySlotCount()))) {
+        return kMouseFailed;  // a table larger than a block cannot be sent
     }
-    const int macroCount = static_cast<int>(macros::readMacroList(folder).entries.size());
     const std::vector<std::uint8_t> table =
-        buildKeyTable(factoryTable, info.lightCount(), keys, map, macroCount);
-    channel.setBlockSize(static_cast<std::uint32_t>(table.size()));
+        buildKeyTable(factoryTable, info.keySlotCount(), keys, map, macroCount);
     const bool sent =
         writeInSession(channel, [&] { return protocol::WritePage(channel, table, bank); });
     return sent ? kMouseOk : kMouseFailed;

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "devices/mouse/ButtonSlotMap.h"
@@ -22,11 +21,12 @@ std::vector<std::uint8_t> buildKeyTable(std::span<const std::uint8_t> factoryTab
                                         std::span<const profiles::KeyRecord> keys,
                                         const ButtonSlotMap& map, int macroCount);
 
-// Reads the slot count from the device, builds the table with the macro count of folder's
-// macro list and sends it with WritePage (0x09) in one session; the channel's block size
-// becomes the table's size. Result kMouseOk, or kMouseFailed when the channel is closed, the
-// mouse cannot be reached, its table would exceed 512 bytes, or a command fails.
-int WriteKeyAssignments(protocol::CommandChannel& channel, const std::string& folder,
+// Reads the slot count from the device, builds the table with the number of macros of the
+// model's macro list (the same count the macro image was built with) and sends it with
+// WritePage (0x09) in one session; the channel's block size becomes the table's size.
+// Result kMouseOk, or kMouseFailed when the channel is closed, the mouse cannot be reached,
+// its table would exceed a block (512 bytes), or a command fails.
+int WriteKeyAssignments(protocol::CommandChannel& channel, int macroCount,
                         std::span<const std::uint8_t> factoryTable,
                         std::span<const profiles::KeyRecord> keys, const ButtonSlotMap& map,
                         int bank);

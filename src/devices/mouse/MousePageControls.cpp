@@ -12,6 +12,7 @@
 #include "devices/keys/MouseKeys.h"
 #include "devices/mouse/MouseSettings.h"
 #include "devices/mouse/TessarinMouseDevice.h"
+#include "platform/text/Text.h"
 #include "ui/framework/controls/Button.h"
 #include "ui/framework/controls/Combo.h"
 #include "ui/framework/controls/Progress.h"
@@ -55,18 +56,6 @@ std::string numbered(std::string_view prefix, int n) {
 
 int roundUp(int value, int step) {
     return (value + step - 1) / step * step;
-}
-
-// Typed digits as a number: an empty field is 0, reading stops at the first non-digit.
-int typedNumber(const std::string& text) {
-    long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9' || value > 1000000) {
-            break;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return static_cast<int>(value);
 }
 
 }  // namespace
@@ -156,7 +145,7 @@ void CTessarinMouseDevice::onDpiEditLeft(int stage) {
     if (!stageIndexValid(stage) || edit == nullptr) {
         return;
     }
-    int dpi = std::max(typedNumber(edit->GetText()), mouse::kMinStageDpi);
+    int dpi = std::max(platform::parseTypedInteger(edit->GetText()), mouse::kMinStageDpi);
     if (sensorIndex() != mouse::kUnknownSensor) {
         dpi = std::min(dpi, mouse::kMaxStageDpi);
     }
@@ -273,12 +262,14 @@ void CTessarinMouseDevice::showStages() {
 
 // --- Report rate ---
 
-void CTessarinMouseDevice::showPollingRate() {
+bool CTessarinMouseDevice::onOwnReceiver() {
     protocol::CommandChannel& ch = channel();
-    const bool viaReceiver = ch.viaReceiver();
-    const bool ownReceiver =
-        viaReceiver && ch.radioLink().attributes().productId == kOwnReceiverPid;
-    const PollingLayout& layout = ownReceiver ? kPolling1K : kPolling8K;
+    return ch.viaReceiver() && ch.radioLink().attributes().productId == kOwnReceiverPid;
+}
+
+void CTessarinMouseDevice::showPollingRate() {
+    const bool viaReceiver = channel().viaReceiver();
+    const PollingLayout& layout = onOwnReceiver() ? kPolling1K : kPolling8K;
     std::uint16_t& value =
         viaReceiver ? copy_.settings.reportSelect24k : copy_.settings.reportSelectUsb;
     // A position past what this link offers is lowered to it, in the copy as well.
@@ -313,10 +304,8 @@ void CTessarinMouseDevice::onPollingSliderChanged() {
 
 void CTessarinMouseDevice::onPollingOption(int n) {
     const auto value = static_cast<std::uint16_t>(n >= 0 && n < kPollingOptionCount ? n : 0);
-    protocol::CommandChannel& ch = channel();
-    const bool ownReceiver =
-        ch.viaReceiver() && ch.radioLink().attributes().productId == kOwnReceiverPid;
-    (ownReceiver ? copy_.settings.reportSelect24k : copy_.settings.reportSelectUsb) = value;
+    // The options keep the cable's rate unless the mouse is on its own receiver.
+    (onOwnReceiver() ? copy_.settings.reportSelect24k : copy_.settings.reportSelectUsb) = value;
     copy_.settings.reportStage = value;
     commitSettings();
 }

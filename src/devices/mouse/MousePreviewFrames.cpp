@@ -42,18 +42,8 @@ std::array<std::uint8_t, kWaveCurveSize> buildWaveCurve() {
 // Rainbow marquee colours lie 12 wheel entries apart from group to group.
 constexpr unsigned kMarqueeColourStep = 12;
 
-Rgb fixedColourOf(const profiles::LightSetting& light) {
-    return {light.red, light.green, light.blue};
-}
-
-Rgb colourOfWord(std::uint32_t word) {
-    return {static_cast<std::uint8_t>(word), static_cast<std::uint8_t>(word >> 8),
-            static_cast<std::uint8_t>(word >> 16)};
-}
-
 void showGroup(CTessarinUSBDevice& page, int group, const Rgb& colour, unsigned brightness) {
-    const std::uint32_t word =
-        lightWord(colour.red, colour.green, colour.blue, static_cast<std::uint8_t>(brightness));
+    const std::uint32_t word = lightWord(colour, static_cast<std::uint8_t>(brightness));
     for (std::uint8_t light : mouseLightGroup(group)) {
         page.SetLightColour(light, word);
     }
@@ -123,7 +113,7 @@ void renderMouseMarquee(CTessarinUSBDevice& page) {
         if (light.multiColour != 0) {
             phase = static_cast<std::uint8_t>((phase + kMarqueeColourStep) % kColourWheelSize);
             colour = page.fadeLevel(entryGroup) != 0
-                         ? colourOfWord(page.GetLightColour(mouseLightGroup(g).front()))
+                         ? lightWordRgb(page.GetLightColour(mouseLightGroup(g).front()))
                          : kColourWheel[phase];
         }
         showGroup(page, g, colour, level * page.fadeLevel(g) / 256);

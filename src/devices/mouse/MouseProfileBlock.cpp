@@ -33,7 +33,7 @@ std::uint16_t deepSleepSeconds(const profiles::MouseSystemSettings& settings) {
 }  // namespace
 
 std::array<std::uint8_t, kProfileBlockSize> MouseProfileBlock::bytes() const {
-    return std::bit_cast<std::array<std::uint8_t, kProfileBlockSize>>(*this);
+    return profiles::recordBytes(*this);
 }
 
 MouseProfileBlock MouseProfileBlock::fromBytes(

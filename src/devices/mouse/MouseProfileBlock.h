@@ -10,17 +10,18 @@
 #include <vector>
 
 #include "devices/mouse/LightModeNames.h"
-#include "devices/mouse/LittleEndian.h"
 #include "profiles/records/DpiStage.h"
 #include "profiles/records/LightSetting.h"
 #include "profiles/records/MouseSystemSettings.h"
 #include "profiles/records/RecordLayout.h"
+#include "protocol/Commands.h"
 
 namespace vorn::devices::mouse {
 
 inline constexpr std::size_t kProfileBlockSize = 75;
-inline constexpr int kMouseProfileCount = 8;
-inline constexpr std::size_t kProfileBlockStride = 96;
+inline constexpr int kMouseProfileCount = protocol::kSettingsProfileCount;
+inline constexpr std::size_t kProfileBlockStride = protocol::kSettingsProfileStride;
+static_assert(kProfileBlockSize <= kProfileBlockStride);
 
 struct MouseProfileBlock {
     std::uint8_t activeProfile = 0;     // 0: only meaningful in profile 0's block
@@ -38,7 +39,7 @@ struct MouseProfileBlock {
     std::uint8_t activeStage = 0;      // 12
     std::uint8_t silentAltitude = 0;   // 13
     profiles::DpiStage stages[profiles::kDpiStageCount] = {};  // 14 + 9 i
-    LeU16 deepSleepSeconds;                                    // 68-69: 0 = no deep sleep
+    profiles::LeU16 deepSleepSeconds;                          // 68-69: 0 = no deep sleep
     std::uint8_t debounceMs = 0;                               // 70
     std::uint8_t motionSync = 0;                               // 71
     std::uint8_t linearCalibration = 0;                        // 72

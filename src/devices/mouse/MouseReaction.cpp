@@ -48,10 +48,10 @@ void MouseReaction::render(CTessarinUSBDevice& page) {
                 phases_[index] = ReactionPhase::Idle;
             }
         }
-        const Rgb colour = light.multiColour != 0 ? kColourWheel[colourIndexes_[index]]
-                                                  : Rgb{light.red, light.green, light.blue};
-        page.SetLightColour(i, lightWord(colour.red, colour.green, colour.blue,
-                                         static_cast<std::uint8_t>(level * reaction / 256)));
+        const Rgb colour =
+            light.multiColour != 0 ? kColourWheel[colourIndexes_[index]] : fixedColourOf(light);
+        page.SetLightColour(i,
+                            lightWord(colour, static_cast<std::uint8_t>(level * reaction / 256)));
     }
 }
 

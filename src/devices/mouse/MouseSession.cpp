@@ -16,6 +16,16 @@ bool readInfoFirst(protocol::CommandChannel& channel, protocol::DeviceInfo& info
            protocol::ReadDeviceInfo(channel, info) == kResultOk;
 }
 
+bool readInSession(protocol::CommandChannel& channel, const std::function<bool()>& read) {
+    if (!channel.isOpen() || !linkRuleHolds(channel)) {
+        return false;
+    }
+    protocol::BeginSession(channel);
+    const bool done = read();
+    protocol::EndSession(channel);
+    return done;
+}
+
 bool writeInSession(protocol::CommandChannel& channel, const std::function<int()>& transfer) {
     if (!channel.isOpen() || !linkRuleHolds(channel) ||
         protocol::BeginSession(channel) != kResultOk || !linkRuleHolds(channel)) {

@@ -17,6 +17,11 @@ bool linkRuleHolds(protocol::CommandChannel& channel);
 // The link rule, then ReadDeviceInfo. False on a closed channel or when either fails.
 bool readInfoFirst(protocol::CommandChannel& channel, protocol::DeviceInfo& info);
 
+// The link rule and BeginSession, then read, then EndSession whether the read went well or
+// not (a session is never left open). False on a closed channel, a failed link rule or when
+// read answers false.
+bool readInSession(protocol::CommandChannel& channel, const std::function<bool()>& read);
+
 // The link rule and BeginSession, the link rule and transfer, the link rule and EndSession.
 // True only when the channel is open and every step succeeded; a failed transfer still ends
 // the session when the mouse can be reached.

@@ -44,20 +44,19 @@ void storeWorkingCopy(profiles::CMouseProfiledata& profile, int sensorIndex,
 int readProfileBlock(protocol::CommandChannel& channel, const LightNames& lights, int sensorIndex,
                      profiles::CMouseProfiledata& profile, MouseWorkingCopy& copy,
                      MouseBlockMirror& mirror) {
-    if (!channel.isOpen() || !linkRuleHolds(channel)) {
-        return kMouseFailed;
-    }
-    protocol::BeginSession(channel);
     std::uint8_t active = 0;
     std::array<std::uint8_t, kProfileBlockSize> bytes{};
-    bool read = protocol::ReadSettings(channel, {&active, 1}, 0) == kResultOk;
-    if (read && !validProfile(active)) {
-        platform::debugLine("mouse: active profile number " + std::to_string(active) +
-                            " is outside the settings memory");
-        read = false;
-    }
-    read = read && protocol::ReadSettings(channel, bytes, blockOffset(active)) == kResultOk;
-    protocol::EndSession(channel);
+    const bool read = readInSession(channel, [&] {
+        if (protocol::ReadSettings(channel, {&active, 1}, 0) != kResultOk) {
+            return false;
+        }
+        if (!validProfile(active)) {
+            platform::debugLine("mouse: active profile number " + std::to_string(active) +
+                                " is outside the settings memory");
+            return false;
+        }
+        return protocol::ReadSettings(channel, bytes, blockOffset(active)) == kResultOk;
+    });
     if (!read) {
         return kMouseFailed;
     }

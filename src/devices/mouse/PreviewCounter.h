@@ -1,5 +1,6 @@
 #pragma once
-// The preview's tick counting, computed in closed form. The preview is defined as a loop
+// The preview's tick counting, worked out from pass to pass without waiting in between. The
+// preview is defined as a loop
 // that makes one pass per millisecond: a pass whose tick lies at least 2 past the tick it
 // last remembered counts one and remembers its tick; a pass that finds the count at the
 // mode's interval restarts the count and runs a frame. The counter answers when that loop's
@@ -29,10 +30,6 @@ class PreviewCounter {
     // The tick of the next pass that runs a frame with this interval, if nothing else
     // intervenes.
     std::uint64_t nextFrameTick(std::uint8_t interval) const;
-
-    std::uint32_t count() const { return count_; }
-    std::uint64_t remembered() const { return remembered_; }
-    std::uint64_t lastPass() const { return lastPass_; }
 
   private:
     std::uint64_t nextPass(std::uint8_t interval) const;

@@ -86,11 +86,21 @@ void CTessarinMouseDevice::SetLightNameSet(int index) {
     profile_.SetDeviceSlot(index);
 }
 
-void CTessarinMouseDevice::SetLightParameters(const profiles::LightSetting& light) {
+void CTessarinMouseDevice::takeLight(const profiles::LightSetting& light) {
     CTessarinUSBDevice::SetLightParameters(light);
     copy_.light = light;
-    profile_.WriteLightInfo(light);
     preview_->wake();
+}
+
+void CTessarinMouseDevice::SetLightParameters(const profiles::LightSetting& light) {
+    takeLight(light);
+    profile_.WriteLightInfo(light);
+}
+
+int CTessarinMouseDevice::applyLight(const profiles::LightSetting& light) {
+    SetLightParameters(light);
+    SaveProfile();
+    return WriteProfileBlock(0, 0, 1, 0, 0);
 }
 
 void CTessarinMouseDevice::LoadNameLists() {
@@ -111,15 +121,12 @@ int CTessarinMouseDevice::macroCount() const {
 }
 
 void CTessarinMouseDevice::LoadLightSettings() {
-    const profiles::LightSetting light = profile_.ReadLightInfo();
-    CTessarinUSBDevice::SetLightParameters(light);
-    copy_.light = light;
+    takeLight(profile_.ReadLightInfo());
     const std::vector<profiles::LightSlotRecord>& states = profile_.ReadLightList();
     std::vector<profiles::LightSlotRecord>& mine = lightStates();
     for (std::size_t i = 0; i < mine.size() && i < states.size(); ++i) {
         mine[i] = states[i];
     }
-    preview_->wake();
 }
 
 void CTessarinMouseDevice::LoadSettings() {
@@ -136,27 +143,29 @@ void CTessarinMouseDevice::LoadSettings() {
 
 bool CTessarinMouseDevice::readKeyTables() {
     protocol::CommandChannel& ch = channel();
-    if (ch.isOpen()) {
-        if (!mouse::linkRuleHolds(ch)) {
+    protocol::DeviceInfo& info = deviceInfo();
+    std::vector<std::uint8_t> factory;
+    std::vector<std::uint8_t> current;
+    bool currentRead = false;
+    const bool read = mouse::readInSession(ch, [&] {
+        if (protocol::ReadDeviceInfo(ch, info) != protocol::kResultOk) {
             return false;
         }
-        protocol::BeginSession(ch);
-    }
-    protocol::DeviceInfo& info = deviceInfo();
-    if (protocol::ReadDeviceInfo(ch, info) != protocol::kResultOk) {
+        const std::size_t tableBytes = mouse::kKeySlotBytes * info.keySlotCount();
+        if (!ch.setBlockSize(static_cast<std::uint32_t>(tableBytes))) {
+            return false;  // a table larger than a block: the read stops here
+        }
+        factory.resize(tableBytes);
+        if (protocol::ReadBlock(ch, factory) != protocol::kResultOk) {
+            return false;
+        }
+        current.resize(tableBytes);
+        currentRead = protocol::ReadPage(ch, current, 0) == protocol::kResultOk;
+        return true;
+    });
+    if (!read) {
         return false;
     }
-    const std::size_t tableBytes = mouse::kKeySlotBytes * info.keySlotCount();
-    if (!ch.setBlockSize(static_cast<std::uint32_t>(tableBytes))) {
-        return false;  // a table larger than a block: the read stops here
-    }
-    std::vector<std::uint8_t> factory(tableBytes);
-    if (protocol::ReadBlock(ch, factory) != protocol::kResultOk) {
-        return false;
-    }
-    std::vector<std::uint8_t> current(tableBytes);
-    const bool currentRead = protocol::ReadPage(ch, current, 0) == protocol::kResultOk;
-    protocol::EndSession(ch);
     defaultKeyTable_ = std::move(factory);
     if (currentRead) {
         currentKeyTable_ = std::move(current);
@@ -187,7 +196,6 @@ void CTessarinMouseDevice::ReloadFromDevice() {
     readProfileBlock();
     ShowSettings();
     // The light the mouse shows, previewed on the page from now on.
-    CTessarinUSBDevice::SetLightParameters(copy_.light);
     if (!preview_->running()) {
         preview_->start();
     }
@@ -195,7 +203,10 @@ void CTessarinMouseDevice::ReloadFromDevice() {
 }
 
 int CTessarinMouseDevice::readProfileBlock() {
-    return mouse::readProfileBlock(channel(), lights_, sensorIndex(), profile_, copy_, mirror_);
+    const int result =
+        mouse::readProfileBlock(channel(), lights_, sensorIndex(), profile_, copy_, mirror_);
+    takeLight(copy_.light);  // the preview shows what the mouse shows
+    return result;
 }
 
 void CTessarinMouseDevice::ReloadAfterDeviceChange() {
@@ -226,6 +237,7 @@ int CTessarinMouseDevice::WriteProfileBlock(int profile, int byte0, int, int, in
     if (result == mouse::kMouseOk) {
         mirror_.block = block;
     }
+    lastBlockWritten_ = result == mouse::kMouseOk;
     return result;
 }
 
@@ -239,8 +251,8 @@ int CTessarinMouseDevice::WriteMacros(const std::vector<int>& macroIndexes) {
 
 int CTessarinMouseDevice::WriteKeyAssignments(int bank,
                                               const std::vector<profiles::KeyRecord>& keys) {
-    return mouse::WriteKeyAssignments(channel(), deviceDataFolder(), defaultKeyTable_, keys,
-                                      slotMap_, bank);
+    return mouse::WriteKeyAssignments(channel(), macroCount(), defaultKeyTable_, keys, slotMap_,
+                                      bank);
 }
 
 int CTessarinMouseDevice::WriteCurrentKeyAssignments(int bank) {

@@ -98,6 +98,12 @@ class CTessarinMouseDevice : public CTessarinUSBDevice {
     KeySaveOutcome saveKeysAndMacros(bool keysAfterFailedMacros = true);
     // The next LoadSettings takes the keys from the profile instead of the mouse's table.
     void setProfileSwitch() { profileSwitch_ = true; }
+    // A new light setting, as the light editor gives it: kept, stored, saved and written;
+    // the block write's result.
+    int applyLight(const profiles::LightSetting& light);
+    // Whether the last settings-block write reached the mouse (the page keeps the change in
+    // the profile either way).
+    bool lastBlockWritten() const { return lastBlockWritten_; }
 
     // --- The page's controls (the main window routes their events here) ---
     // Section n of the performance page ("mouse_device_seting_option_" + n).
@@ -162,11 +168,15 @@ class CTessarinMouseDevice : public CTessarinUSBDevice {
     void showStageEnables();
     void showStageLook();
     void showPollingRate();
+    // Via the mouse's own receiver (not the 8K one).
+    bool onOwnReceiver();
     void showOptions();
     void showKeys();
     // Reads the DPI stages of bytes 14-67 from the copy into a stage i; false outside 0-5.
     bool stageIndexValid(int stage) const;
     void takeSliderValues();
+    // The light the page previews and writes: the base's record and the working copy.
+    void takeLight(const profiles::LightSetting& light);
     void sendOwner(std::uint32_t message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
     void applyKeyPageOutcome(const KeyPageOutcome& outcome);
     bool readKeyTables();
@@ -183,6 +193,7 @@ class CTessarinMouseDevice : public CTessarinUSBDevice {
     std::vector<profiles::KeyRecord> keys_;
     std::vector<std::string> macroNames_;
     bool profileSwitch_ = false;
+    bool lastBlockWritten_ = false;
     CKeySetControlUI* keyPage_ = nullptr;
     // The light preview: its reaction state, what it draws on, and its thread.
     std::unique_ptr<mouse::MouseReaction> reaction_;

@@ -2,6 +2,9 @@
 
 #include <pugixml.hpp>
 
+#include "platform/debug/DebugSink.h"
+#include "platform/paths/Paths.h"
+
 namespace vorn::platform {
 namespace {
 
@@ -40,6 +43,16 @@ bool readLanguageText(std::string_view xml, LanguageTexts& texts, std::string& e
     pugi::xml_document doc;
     const pugi::xml_parse_result parsed = doc.load_buffer(xml.data(), xml.size());
     return readTexts(doc, parsed, texts, error);
+}
+
+LanguageTexts readEnglishTexts() {
+    LanguageTexts texts;
+    std::string error;
+    const std::string path = skinFolder() + std::string(kEnglishLanguageFile);
+    if (!readLanguageFile(path, texts, error)) {
+        debugPrintf("language file %s: %s", path.c_str(), error.c_str());
+    }
+    return texts;
 }
 
 }  // namespace vorn::platform

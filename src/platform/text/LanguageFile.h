@@ -26,4 +26,8 @@ bool readLanguageFile(const std::string& path, LanguageTexts& texts, std::string
 // The same for XML text in the language file format.
 bool readLanguageText(std::string_view xml, LanguageTexts& texts, std::string& error);
 
+// The English texts of the skin folder; none, after a diagnostic line saying why, when the
+// file cannot be read.
+LanguageTexts readEnglishTexts();
+
 }  // namespace vorn::platform

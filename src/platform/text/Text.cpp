@@ -3,8 +3,11 @@
 #include <locale.h>
 #include <wctype.h>
 
+#include <cctype>
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
+#include <limits>
 #include <vector>
 
 namespace vorn::platform {
@@ -113,9 +116,21 @@ char32_t lowerOne(char32_t cp) {
 
 bool isSpace(char32_t cp) {
     switch (cp) {
-        case ' ': case '\t': case '\n': case '\r': case '\v': case '\f':
-        case 0x85: case 0xA0: case 0x1680: case 0x2028: case 0x2029: case 0x202F:
-        case 0x205F: case 0x3000: case 0xFEFF:
+        case ' ':
+        case '\t':
+        case '\n':
+        case '\r':
+        case '\v':
+        case '\f':
+        case 0x85:
+        case 0xA0:
+        case 0x1680:
+        case 0x2028:
+        case 0x2029:
+        case 0x202F:
+        case 0x205F:
+        case 0x3000:
+        case 0xFEFF:
             return true;
         default:
             return cp >= 0x2000 && cp <= 0x200A;
@@ -212,6 +227,35 @@ std::string formatText(const char* format, ...) {
     }
     va_end(args);
     return out;
+}
+
+int parseTypedInteger(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])) != 0) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > std::numeric_limits<int>::max()) {
+            value = std::numeric_limits<int>::max();
+        }
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+std::optional<int> parseWholeNumber(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace vorn::platform

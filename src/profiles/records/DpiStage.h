@@ -12,11 +12,11 @@ namespace vorn::profiles {
 struct DpiStage {
     std::uint8_t enabled = 0;     // "StageActive": 1 = stage in use
     std::uint8_t separateXY = 0;  // "StageXY": carried unchanged
-    std::uint8_t dpiXBytes[2] = {};
-    std::uint8_t dpiYBytes[2] = {};
-    std::uint8_t red = 0;    // "StageColorR"
-    std::uint8_t green = 0;  // "StageColorG"
-    std::uint8_t blue = 0;   // "StageColorB"
+    LeU16 dpiXField;              // "StageDPIX"
+    LeU16 dpiYField;              // "StageDPIY"
+    std::uint8_t red = 0;         // "StageColorR"
+    std::uint8_t green = 0;       // "StageColorG"
+    std::uint8_t blue = 0;        // "StageColorB"
 
     static constexpr DpiStage make(std::uint8_t enabled, std::uint8_t separateXY,
                                    std::uint16_t dpiX, std::uint16_t dpiY, std::uint8_t red,
@@ -28,26 +28,17 @@ struct DpiStage {
     }
 
     // "StageDPIX": the DPI of the X axis (the one the page edits).
-    constexpr std::uint16_t dpiX() const { return word(dpiXBytes); }
-    constexpr void setDpiX(std::uint16_t dpi) { setWord(dpiXBytes, dpi); }
+    constexpr std::uint16_t dpiX() const { return dpiXField.get(); }
+    constexpr void setDpiX(std::uint16_t dpi) { dpiXField.set(dpi); }
     // "StageDPIY": carried unchanged.
-    constexpr std::uint16_t dpiY() const { return word(dpiYBytes); }
-    constexpr void setDpiY(std::uint16_t dpi) { setWord(dpiYBytes, dpi); }
+    constexpr std::uint16_t dpiY() const { return dpiYField.get(); }
+    constexpr void setDpiY(std::uint16_t dpi) { dpiYField.set(dpi); }
 
     friend constexpr bool operator==(const DpiStage&, const DpiStage&) = default;
-
-  private:
-    static constexpr std::uint16_t word(const std::uint8_t (&bytes)[2]) {
-        return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
-    }
-    static constexpr void setWord(std::uint8_t (&bytes)[2], std::uint16_t value) {
-        bytes[0] = static_cast<std::uint8_t>(value);
-        bytes[1] = static_cast<std::uint8_t>(value >> 8);
-    }
 };
 static_assert(sizeof(DpiStage) == 9);
 static_assert(alignof(DpiStage) == 1);
-static_assert(DpiStage::make(1, 0, 0x1234, 0, 0, 0, 0).dpiXBytes[0] == 0x34);
+static_assert(DpiStage::make(1, 0, 0x1234, 0, 0, 0, 0).dpiXField.bytes[0] == 0x34);
 
 // A mouse keeps six stages on the device.
 inline constexpr int kDpiStageCount = 6;

@@ -57,9 +57,6 @@ class DeviceLinker {
     // Moves the page of the device of cable slot `index` between the cable and the receiver.
     void switchLink(int index);
 
-    // The channel the receiver poll talks on (its own: a page's channel stays the page's).
-    protocol::CommandChannel& receiverChannel() { return receiverChannel_; }
-
   private:
     // The slot whose identity the device's page has: a command slot's own, the cable slot of
     // a device on its other link, the command slot of an event slot's device.
@@ -80,6 +77,7 @@ class DeviceLinker {
     link::LinkedSlots& slots_;
     selector::DeviceSelector& selector_;
     ILinkHost& host_;
+    // The channel the receiver poll talks on (its own: a page's channel stays the page's).
     protocol::CommandChannel receiverChannel_;
     // The event collections opened, by slot: the page and its transport.
     struct OpenedEvent {

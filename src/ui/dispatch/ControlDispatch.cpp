@@ -1,7 +1,6 @@
 #include "ui/dispatch/ControlDispatch.h"
 
-#include <charconv>
-
+#include "platform/text/Text.h"
 #include "ui/framework/controls/Control.h"
 
 namespace vorn::ui::dispatch {
@@ -24,18 +23,11 @@ std::optional<NumberedName> splitNumberedName(std::string_view name) {
     if (underscore == std::string_view::npos || underscore + 1 >= name.size()) {
         return std::nullopt;
     }
-    const std::string_view digits = name.substr(underscore + 1);
-    for (char c : digits) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-    }
-    int number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc() || end != digits.data() + digits.size()) {
+    const std::optional<int> number = platform::parseWholeNumber(name.substr(underscore + 1));
+    if (!number) {
         return std::nullopt;
     }
-    return NumberedName{std::string(name.substr(0, underscore + 1)), number};
+    return NumberedName{std::string(name.substr(0, underscore + 1)), *number};
 }
 
 void ControlDispatch::on(std::string_view eventType, std::string_view name, Handler handler) {

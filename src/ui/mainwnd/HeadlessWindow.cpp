@@ -1,10 +1,8 @@
 #include "ui/mainwnd/HeadlessWindow.h"
 
-#include "devices/keys/KeySetControlUI.h"
-#include "ui/controls/CustomControlClasses.h"
+#include "devices/PageFactory.h"
 #include "ui/framework/windows/WindowMessages.h"
 #include "ui/mainwnd/AppMessages.h"
-#include "ui/profiles/DeviceProfileUI.h"
 
 namespace vorn::ui::mainwnd {
 namespace {
@@ -16,9 +14,7 @@ constexpr unsigned kSettleMs = 700;
 }  // namespace
 
 HeadlessWindow::HeadlessWindow(MainWndEnvironment env) {
-    registerCustomControlElements();
-    CDeviceProfileUI::Register();
-    devices::CKeySetControlUI::Register();
+    devices::registerPageControls();
     env.scanDevices = false;
     window_ = std::make_unique<CMainWnd>(std::move(env));
     ready_ = window_->Create(nullptr, kAppIdentity, WS_POPUP, 0, 0, 0, 1000, 640) &&

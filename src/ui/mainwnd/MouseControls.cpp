@@ -13,6 +13,7 @@
 #include "ui/framework/controls/Progress.h"
 #include "ui/framework/resources/ResourceManager.h"
 #include "ui/framework/windows/dialogs/MsgWnd.h"
+#include "ui/mainwnd/ControlValues.h"
 #include "ui/mainwnd/MainWnd.h"
 #include "ui/profiles/DeviceProfileUI.h"
 
@@ -21,21 +22,6 @@ namespace {
 
 using devices::CTessarinMouseDevice;
 using MouseAction = void (CTessarinMouseDevice::*)(int);
-
-bool isSelected(CControlUI* sender) {
-    auto* option = interfaceOf<COptionUI>(sender, "Option");
-    return option == nullptr || option->IsSelected();
-}
-
-int sliderValue(CControlUI* sender) {
-    auto* slider = interfaceOf<CSliderUI>(sender, "Slider");
-    return slider != nullptr ? slider->GetValue() : 0;
-}
-
-int comboIndex(CControlUI* sender) {
-    auto* combo = interfaceOf<CComboUI>(sender, "Combo");
-    return combo != nullptr ? combo->GetCurSel() : -1;
-}
 
 // Option families of the sensor and power section: selecting option N calls the action.
 struct OptionRow {
@@ -194,15 +180,21 @@ bool CMainWnd::captureKey(std::intptr_t nativeScanCode) {
            mouse->onKeyCaptured(static_cast<std::uint32_t>(nativeScanCode));
 }
 
-void CMainWnd::tellUser(std::string_view key, int number) {
+namespace {
+
+// The language's text of key; the key itself when the language has none.
+std::string userText(std::string_view key) {
     std::string text = CResourceManager::GetInstance().GetText(key);
-    if (text.empty()) {
-        text = std::string(key);
-    }
-    if (text.find("%d") != std::string::npos) {
-        char buffer[512];
-        std::snprintf(buffer, sizeof buffer, text.c_str(), number);
-        text = buffer;
+    return text.empty() ? std::string(key) : text;
+}
+
+}  // namespace
+
+void CMainWnd::tellUser(std::string_view key, int number) {
+    std::string text = userText(key);
+    // The number goes where the text asks for it; the text itself is no format.
+    if (const std::size_t at = text.find("%d"); at != std::string::npos) {
+        text.replace(at, 2, std::to_string(number));
     }
     if (noticeSink_) {
         noticeSink_(text);
@@ -212,11 +204,11 @@ void CMainWnd::tellUser(std::string_view key, int number) {
 }
 
 bool CMainWnd::askUser(std::string_view key) {
+    const std::string text = userText(key);
     if (confirmSink_) {
-        std::string text = CResourceManager::GetInstance().GetText(key);
-        return confirmSink_(text.empty() ? std::string(key) : text);
+        return confirmSink_(text);
     }
-    return ShowMessageBox(this, {}, key, scale_, true, 1) == 1;
+    return ShowMessageBox(this, {}, text, scale_, false, 1) == 1;
 }
 
 void CMainWnd::tellKeySave(const devices::KeySaveOutcome& outcome) {

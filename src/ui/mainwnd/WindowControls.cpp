@@ -7,28 +7,20 @@
 #include <string>
 
 #include "platform/debug/DebugSink.h"
+#include "platform/text/Text.h"
 #include "ui/framework/controls/Button.h"
 #include "ui/framework/controls/Control.h"
 #include "ui/framework/controls/Edit.h"
 #include "ui/framework/controls/Progress.h"
+#include "ui/mainwnd/ControlValues.h"
 #include "ui/mainwnd/MainWnd.h"
+#include "ui/mainwnd/PageSections.h"
 
 namespace vorn::ui::mainwnd {
 namespace {
 
 constexpr int kZeltaDpiMin = 200;
 constexpr int kZeltaDpiMax = 6500;
-
-// The page tabs of the title bar and the page number each shows.
-struct PageTabRow {
-    const char* name;
-    int pageNumber;
-};
-constexpr PageTabRow kPageTabs[] = {
-    {"deng_Op_tab", 1},   {"key_Op_tab", 2},         {"macro_Op_tab", 3}, {"system_Op_tab", 4},
-    {"cursor_Op_tab", 5}, {"6533_voice_Op_tab", 6},  {"magic_Op_tab", 7}, {"performance_Op_tab", 8},
-    {"About_Op_tab", 9},  {"Virtual7.1_Op_tab", 10},
-};
 
 // The light editor's colour sliders and the labels they write ("R %d").
 struct SliderLabelRow {
@@ -55,11 +47,6 @@ CControlUI* nearestNamed(CControlUI* sender, const std::string& name) {
     return nullptr;
 }
 
-int sliderValue(CControlUI* control) {
-    auto* slider = interfaceOf<CSliderUI>(control, "Slider");
-    return slider != nullptr ? slider->GetValue() : 0;
-}
-
 }  // namespace
 
 void CMainWnd::addWindowRows() {
@@ -84,9 +71,9 @@ void CMainWnd::addWindowRows() {
         platform::debugPrintf("setbtn: the settings window is not part of this build yet");
     });
 
-    for (const PageTabRow& row : kPageTabs) {
+    for (const PageSection& row : kPageSections) {
         const int page = row.pageNumber;
-        dispatch_.on(DUI_MSGTYPE_SELECTCHANGED, row.name, [this, page](TNotifyUI& msg) {
+        dispatch_.on(DUI_MSGTYPE_SELECTCHANGED, row.tab, [this, page](TNotifyUI& msg) {
             auto* tab = interfaceOf<COptionUI>(msg.pSender, "Option");
             if (tab == nullptr || tab->IsSelected()) {
                 showPageSection(page);
@@ -116,7 +103,7 @@ void CMainWnd::addWindowRows() {
             }
         });
     dispatch_.onNumbered(DUI_MSGTYPE_KILLFOCUS, "zelta_DPI_edit_", [](TNotifyUI& msg, int n) {
-        int value = std::atoi(msg.pSender->GetText().c_str());
+        int value = platform::parseTypedInteger(msg.pSender->GetText());
         value = value < kZeltaDpiMin ? kZeltaDpiMin : value > kZeltaDpiMax ? kZeltaDpiMax : value;
         msg.pSender->SetText(std::to_string(value));
         auto* slider = interfaceOf<CSliderUI>(
@@ -187,8 +174,8 @@ intptr_t CMainWnd::OnSize(uintptr_t wParam, intptr_t lParam, bool& handled) {
 
 void CMainWnd::updatePageTabs() {
     const bool devices = selector_ && selector_->connectedCount() > 0;
-    for (const PageTabRow& row : kPageTabs) {
-        if (CControlUI* tab = m_pm.FindControl(row.name)) {
+    for (const PageSection& row : kPageSections) {
+        if (CControlUI* tab = m_pm.FindControl(row.tab)) {
             tab->SetEnabled(devices);
         }
     }
@@ -200,11 +187,11 @@ void CMainWnd::showPageSection(int pageNumber) {
     }
     selector_->forEachPage(
         [pageNumber](devices::CTessarinUSBDevice& page) { page.selectPageSection(pageNumber); });
-    for (const PageTabRow& row : kPageTabs) {
+    for (const PageSection& row : kPageSections) {
         if (row.pageNumber != pageNumber) {
             continue;
         }
-        if (auto* tab = interfaceOf<COptionUI>(m_pm.FindControl(row.name), "Option")) {
+        if (auto* tab = interfaceOf<COptionUI>(m_pm.FindControl(row.tab), "Option")) {
             tab->Selected(true, false);
         }
     }

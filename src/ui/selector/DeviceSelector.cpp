@@ -52,23 +52,10 @@ devices::CTessarinUSBDevice* DeviceSelector::pageWithIdentity(
     return nullptr;
 }
 
-devices::CTessarinUSBDevice* DeviceSelector::firstPage() const {
-    return entries_.empty() ? nullptr : entries_.front()->page;
-}
-
 void DeviceSelector::forEachPage(
     const std::function<void(devices::CTessarinUSBDevice&)>& fn) const {
     for (const auto& e : entries_) {
         fn(*e->page);
-    }
-}
-
-void DeviceSelector::forEachPageOf(
-    devices::PageKind kind, const std::function<void(devices::CTessarinUSBDevice&)>& fn) const {
-    for (const auto& e : entries_) {
-        if (e->kind == kind) {
-            fn(*e->page);
-        }
     }
 }
 

@@ -35,8 +35,6 @@ struct SelectorEntry {
     CDeviceOptionUI* tile = nullptr;
     devices::CTessarinUSBDevice* page = nullptr;
     CMpDevicePowerUI* power = nullptr;
-    devices::PageKind kind = devices::PageKind::Mouse;
-    int optionRow = -1;  // the model's row of the option and page tables
     std::unique_ptr<TileEntry> entry;
     std::unique_ptr<PowerPanelView> powerView;
 };
@@ -69,10 +67,7 @@ class DeviceSelector {
     int indexOfTile(const CControlUI* control) const;  // the tile holding the control
     // The page whose bound slot has this identity (sameIdentity); null when none.
     devices::CTessarinUSBDevice* pageWithIdentity(const catalogue::DeviceSlot& slot) const;
-    devices::CTessarinUSBDevice* firstPage() const;
     void forEachPage(const std::function<void(devices::CTessarinUSBDevice&)>& fn) const;
-    void forEachPageOf(devices::PageKind kind,
-                       const std::function<void(devices::CTessarinUSBDevice&)>& fn) const;
 
     // --- Selection ---
     devices::CTessarinUSBDevice* currentDevice() const;

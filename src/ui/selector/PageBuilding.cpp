@@ -84,8 +84,6 @@ devices::CTessarinUSBDevice* DeviceSelector::buildDevicePage(const catalogue::De
     }
 
     auto e = std::make_unique<SelectorEntry>();
-    e->kind = kind;
-    e->optionRow = row;
     e->power = power;
     e->tile = tile;
     e->page = page.get();
